@@ -1,0 +1,2 @@
+#include "calc/arithmetic_fault.h"
+// (not written yet)

@@ -1,0 +1,2 @@
+#include "calc/calculation_run.h"
+// (not written yet)

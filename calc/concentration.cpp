@@ -1,0 +1,2 @@
+#include "calc/concentration.h"
+// (not written yet)

@@ -1,0 +1,2 @@
+#include "calc/input_check.h"
+// (not written yet)

@@ -1,0 +1,2 @@
+#include "calc/number_reading.h"
+// (not written yet)

@@ -1,0 +1,2 @@
+#include "calc/results_file.h"
+// (not written yet)

@@ -1,0 +1,36 @@
+#pragma once
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace calc {
+
+inline constexpr const char* kResultsFileName = "yelduman.txt";
+
+// The results file, open for sequential output for the length of one run.
+// Writes are checked where a failure shows: after every line and at the
+// final flush and close (a buffered write fails only when flushed).
+class ResultsFile {
+ public:
+  ResultsFile() = default;
+  ~ResultsFile();
+  ResultsFile(const ResultsFile&) = delete;
+  ResultsFile& operator=(const ResultsFile&) = delete;
+
+  // Creates or empties the file. False, with the reason in error(), when
+  // it cannot be created.
+  bool open(const std::filesystem::path& path);
+  bool write(std::string_view bytes);
+  // Flushes and closes; false when the data did not all reach the file.
+  bool close();
+  bool isOpen() const { return file_ != nullptr; }
+  const std::string& error() const { return error_; }
+
+ private:
+  void fail(int err);
+  std::FILE* file_ = nullptr;
+  std::string error_;
+};
+
+}  // namespace calc

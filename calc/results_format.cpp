@@ -1,0 +1,2 @@
+#include "calc/results_format.h"
+// (not written yet)

@@ -1,0 +1,2 @@
+#include "calc/rural_sigma_z.h"
+// (not written yet)

@@ -1,0 +1,2 @@
+#include "calc/rural_spread.h"
+// (not written yet)

@@ -1,0 +1,2 @@
+#include "calc/urban_spread.h"
+// (not written yet)
