@@ -1,2 +1,60 @@
 #include "calc/results_file.h"
-// (not written yet)
+
+#include <cerrno>
+#include <cstring>
+
+namespace calc {
+
+ResultsFile::~ResultsFile() {
+  if (file_ != nullptr) std::fclose(file_);
+}
+
+bool ResultsFile::open(const std::filesystem::path& path) {
+  if (file_ != nullptr) close();
+  error_.clear();
+  // Binary mode: the line ends are written as CR LF by the caller, byte for byte.
+  file_ = std::fopen(path.c_str(), "wb");
+  if (file_ == nullptr) {
+    fail(errno);
+    return false;
+  }
+  return true;
+}
+
+bool ResultsFile::write(std::string_view bytes) {
+  if (file_ == nullptr) return false;
+  if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size() || std::ferror(file_)) {
+    fail(errno);
+    return false;
+  }
+  return true;
+}
+
+bool ResultsFile::flush() {
+  if (file_ == nullptr) return false;
+  if (std::fflush(file_) != 0) {
+    fail(errno);
+    return false;
+  }
+  return true;
+}
+
+bool ResultsFile::close() {
+  if (file_ == nullptr) return error_.empty();
+  // The last buffer reaches the disk only here, so a full disk often shows
+  // at this point and not at any earlier write.
+  const bool flushed = std::fflush(file_) == 0 && !std::ferror(file_);
+  const int flushErr = errno;
+  const bool closed = std::fclose(file_) == 0;
+  const int closeErr = errno;
+  file_ = nullptr;
+  if (!flushed) fail(flushErr);
+  else if (!closed) fail(closeErr);
+  return flushed && closed;
+}
+
+void ResultsFile::fail(int err) {
+  if (error_.empty()) error_ = err != 0 ? std::strerror(err) : "I/O error";
+}
+
+}  // namespace calc

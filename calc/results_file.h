@@ -22,6 +22,8 @@ class ResultsFile {
   // it cannot be created.
   bool open(const std::filesystem::path& path);
   bool write(std::string_view bytes);
+  // Pushes what is buffered to the file, so that a failure shows now.
+  bool flush();
   // Flushes and closes; false when the data did not all reach the file.
   bool close();
   bool isOpen() const { return file_ != nullptr; }

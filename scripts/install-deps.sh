@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing yelduman needs on Debian 12,
+# and nothing that is already there. Runs as root, or through sudo.
+set -euo pipefail
+
+packages=(
+  build-essential cmake
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-liberation2 locales
+  xvfb xauth
+)
+# Extra tools of the test run: the fuzzing compiler and its runtime.
+if [[ "${1:-}" == "--test" ]]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
+
+sudo_cmd=()
+if [[ $(id -u) -ne 0 ]]; then sudo_cmd=(sudo); fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The results file must keep its decimal point under a Turkish locale; the
+# tests prove it in tr_TR.UTF-8, so that locale has to exist.
+if [[ "${1:-}" == "--test" ]] && ! locale -a 2>/dev/null | grep -qi '^tr_TR\.utf-\?8$'; then
+  "${sudo_cmd[@]}" localedef -i tr_TR -f UTF-8 tr_TR.UTF-8
+fi
