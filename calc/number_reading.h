@@ -10,7 +10,9 @@ namespace calc {
 // decimal separator whatever the process locale.
 struct NumberReading {
   double value = 0;
-  bool outOfRange = false;  // the number lies beyond the range of a double
+  // The number lies beyond the range of a double; value is then the
+  // infinity of its sign. A number too small for a double reads 0.
+  bool outOfRange = false;
 };
 NumberReading ReadNumber(std::string_view utf8Text);
 
