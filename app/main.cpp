@@ -1,0 +1,18 @@
+// yelduman: start with the main window only; BİTİR ends the program.
+#include <QApplication>
+
+#include "ui/app_windows.h"
+#include "ui/fonts.h"
+#include "ui/window_icon.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("yelduman"));
+  QApplication::setApplicationVersion(QStringLiteral("1.00"));
+  QApplication::setWindowIcon(ui::StackIcon());
+  ui::RegisterFontSubstitutes();
+
+  ui::AppWindows windows;
+  windows.mainWindow().show();
+  return QApplication::exec();
+}

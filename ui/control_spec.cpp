@@ -1,0 +1,38 @@
+#include "ui/control_spec.h"
+
+#include <QApplication>
+#include <QPalette>
+
+namespace ui {
+namespace {
+
+QColor ColourOf(TextColour colour, const QPalette& defaults, QPalette::ColorGroup group,
+               QPalette::ColorRole role) {
+  switch (colour) {
+    case TextColour::Red: return Qt::red;
+    case TextColour::Blue: return Qt::blue;
+    case TextColour::Default: break;
+  }
+  return defaults.color(group, role);
+}
+
+}  // namespace
+
+void ApplyLook(QWidget* widget, const ControlSpec& spec) {
+  widget->setObjectName(QString::fromUtf8(spec.name.data(), qsizetype(spec.name.size())));
+  widget->setGeometry(ToPixels(spec.rect));
+  widget->setFont(MakeFont(spec.font));
+
+  // Every text role is set, the default ones too: a palette set on a frame
+  // would otherwise colour the option buttons inside it.
+  const QPalette defaults = QApplication::palette(widget);
+  QPalette palette = widget->palette();
+  for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+      palette.setColor(group, role, ColourOf(spec.colour, defaults, group, role));
+    }
+  }
+  widget->setPalette(palette);
+}
+
+}  // namespace ui

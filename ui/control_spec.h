@@ -1,0 +1,42 @@
+#pragma once
+// One row of a window's layout table, and how a widget takes it on.
+#include <string_view>
+
+#include <QString>
+#include <QWidget>
+
+#include "ui/fonts.h"
+#include "ui/geometry.h"
+
+namespace ui {
+
+enum class TextColour { Default, Red, Blue };
+
+struct ControlSpec {
+  std::string_view name;     // the system's name, also the objectName
+  std::string_view caption;  // UTF-8; empty for text boxes and lists
+  Twips rect;                // in the client area, or in the enclosing frame
+  FontSpec font = kWindowFont;
+  TextColour colour = TextColour::Default;
+};
+
+// Name, position, size, font and text colour of the row; each is set on
+// the widget itself, so nothing is inherited from an enclosing frame.
+void ApplyLook(QWidget* widget, const ControlSpec& spec);
+
+// Creates a control inside `parent` as its row describes it, caption
+// included (a frame's caption is its title).
+template <class Widget>
+Widget* MakeControl(QWidget* parent, const ControlSpec& spec) {
+  auto* widget = new Widget(parent);
+  ApplyLook(widget, spec);
+  const QString caption = QString::fromUtf8(spec.caption.data(), qsizetype(spec.caption.size()));
+  if constexpr (requires { widget->setTitle(caption); }) {
+    widget->setTitle(caption);
+  } else if constexpr (requires { widget->setText(caption); }) {
+    widget->setText(caption);
+  }
+  return widget;
+}
+
+}  // namespace ui

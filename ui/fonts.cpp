@@ -1,0 +1,35 @@
+#include "ui/fonts.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace ui {
+namespace {
+
+const QString kMsSansSerif = QStringLiteral("MS Sans Serif");
+const QString kArial = QStringLiteral("Arial");
+
+// Liberation Sans is metric-compatible with Arial, so captions take the
+// width the design gave them; DejaVu Sans only if it is missing.
+const QStringList kStandIns = {QStringLiteral("Liberation Sans"),
+                               QStringLiteral("DejaVu Sans")};
+
+}  // namespace
+
+void RegisterFontSubstitutes() {
+  QFont::insertSubstitutions(kMsSansSerif, kStandIns);
+  QFont::insertSubstitutions(kArial, kStandIns);
+}
+
+QFont MakeFont(const FontSpec& spec) {
+  QFont font(spec.face == Face::Arial ? kArial : kMsSansSerif);
+  font.setStyleHint(QFont::SansSerif);
+  font.setPointSizeF(spec.points);
+  font.setBold(spec.bold);
+  font.setItalic(spec.italic);
+  font.setUnderline(spec.underline);
+  font.setStrikeOut(false);
+  return font;
+}
+
+}  // namespace ui
