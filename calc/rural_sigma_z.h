@@ -10,11 +10,11 @@ namespace calc {
 // when lower < X <= upper, a missing bound meaning no limit on that side.
 struct RuralSigmaZBand {
   StabilityClass cls;
-  std::optional<Kilometres> lower;  // exclusive
-  std::optional<Kilometres> upper;  // inclusive
-  double a = 0;                     // sigmaZ at 1 km, metres
-  double b = 0;                     // exponent
-  std::optional<Metres> fixed;      // a fixed sigmaZ instead of a * X^b
+  std::optional<Kilometres> lower{};  // exclusive
+  std::optional<Kilometres> upper{};  // inclusive
+  double a = 0;                       // sigmaZ at 1 km, metres
+  double b = 0;                       // exponent
+  std::optional<Metres> fixed{};      // a fixed sigmaZ instead of a * X^b
 };
 
 // The 39 bands, per class from the farthest band to the nearest.
