@@ -19,8 +19,9 @@ using calc::StabilityClass;
 class MemorySink final : public calc::RowSink {
  public:
   bool accept(const calc::ResultRow& row) override {
-    fileBytes += calc::FileRowLine(row);
-    listRows.push_back(calc::ListRowText(row, ","));
+    const calc::FormattedRow text(row);
+    fileBytes += calc::FileRowLine(text);
+    listRows.push_back(calc::ListRowText(text, ","));
     return true;
   }
   std::string fileBytes;

@@ -53,8 +53,9 @@ class FileAndListSink final : public RowSink {
       : file_(file), view_(view), separator_(view.decimalSeparator()) {}
 
   bool accept(const ResultRow& row) override {
-    if (!file_.write(FileRowLine(row))) return false;
-    view_.addRow(ListRowText(row, separator_));
+    const FormattedRow text(row);
+    if (!file_.write(FileRowLine(text))) return false;
+    view_.addRow(ListRowText(text, separator_));
     return true;
   }
 

@@ -16,90 +16,117 @@ constexpr int kValueDigits = 7;
 // Below 10^-4 a number is written in exponent form, as the C library does.
 constexpr int kLowestFixedPower = -4;
 
-// A finite non-zero number rounded to N significant digits:
-// digits "d1d2...dk" (no trailing zeros) standing for d1.d2...dk x 10^power.
-struct RoundedDecimal {
-  bool negative = false;
-  std::string digits;
+// Room for any number at 17 digits in either form, sign and exponent included.
+constexpr std::size_t kNumberRoom = 32;
+
+// Writes a finite non-zero number rounded to N significant digits at `out`
+// and returns the end. Everything stays in the caller's buffer: a 20 km run
+// formats some 3600 numbers and each heap allocation would show.
+char* WriteRounded(char* out, double value, int digits) {
+  // d.ddddde+xx: the exact binary value rounded once, ties to even.
+  std::array<char, kNumberRoom> sci{};
+  const auto res = std::to_chars(sci.data(), sci.data() + sci.size(), value,
+                                 std::chars_format::scientific, digits - 1);
+  const char* p = sci.data();
+  if (*p == '-') *out++ = *p++;
+  // Collect the mantissa digits without the point, then drop trailing zeros.
+  std::array<char, kNumberRoom> mant{};
+  int count = 0;
+  for (; *p != 'e'; ++p) {
+    if (*p != '.') mant[static_cast<std::size_t>(count++)] = *p;
+  }
+  while (count > 1 && mant[static_cast<std::size_t>(count - 1)] == '0') --count;
   int power = 0;
-};
+  const bool negativePower = p[1] == '-';
+  std::from_chars(p + 2, res.ptr, power);
+  if (negativePower) power = -power;
 
-RoundedDecimal Round(double value, int significantDigits) {
-  std::array<char, 64> buf{};
-  const auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), value,
-                                       std::chars_format::scientific, significantDigits - 1);
-  (void)ec;  // the buffer holds any double at 17 digits
-  const std::string_view text(buf.data(), static_cast<std::size_t>(end - buf.data()));
-  const std::size_t e = text.find('e');
-  RoundedDecimal r;
-  r.negative = text.front() == '-';
-  for (char c : text.substr(0, e)) {
-    if (c >= '0' && c <= '9') r.digits.push_back(c);
+  if (power >= digits || power < kLowestFixedPower) {
+    // d.ddd E+xx, with at least two exponent digits.
+    *out++ = mant[0];
+    if (count > 1) {
+      *out++ = '.';
+      out = std::copy(mant.begin() + 1, mant.begin() + count, out);
+    }
+    *out++ = 'E';
+    *out++ = power < 0 ? '-' : '+';
+    const int magnitude = std::abs(power);
+    if (magnitude < 10) *out++ = '0';
+    return std::to_chars(out, out + 4, magnitude).ptr;
   }
-  r.digits.erase(r.digits.find_last_not_of('0') + 1);
-  const std::string_view exponent = text.substr(e + 1);
-  const bool negativePower = exponent.front() == '-';
-  std::from_chars(exponent.data() + 1, exponent.data() + exponent.size(), r.power);
-  if (negativePower) r.power = -r.power;
-  return r;
-}
-
-// d.ddd E+xx, with at least two exponent digits.
-std::string ExponentForm(const RoundedDecimal& r) {
-  std::string s(1, r.digits.front());
-  if (r.digits.size() > 1) s += '.' + r.digits.substr(1);
-  s += r.power < 0 ? "E-" : "E+";
-  const std::string power = std::to_string(std::abs(r.power));
-  if (power.size() < 2) s += '0';
-  return s + power;
-}
-
-// ddd.ddd, with a zero before the point of a number below 1.
-std::string FixedForm(const RoundedDecimal& r) {
-  if (r.power < 0) {
-    return "0." + std::string(static_cast<std::size_t>(-r.power - 1), '0') + r.digits;
+  if (power < 0) {
+    // A zero before the point of a number below 1.
+    *out++ = '0';
+    *out++ = '.';
+    out = std::fill_n(out, -power - 1, '0');
+    return std::copy(mant.begin(), mant.begin() + count, out);
   }
-  const auto integerDigits = static_cast<std::size_t>(r.power) + 1;
-  std::string digits = r.digits;
-  if (digits.size() < integerDigits) digits.resize(integerDigits, '0');
-  std::string s = digits.substr(0, integerDigits);
-  if (digits.size() > integerDigits) s += '.' + digits.substr(integerDigits);
-  return s;
+  const int integerDigits = power + 1;
+  for (int i = 0; i < integerDigits; ++i) {
+    *out++ = i < count ? mant[static_cast<std::size_t>(i)] : '0';
+  }
+  if (count > integerDigits) {
+    *out++ = '.';
+    out = std::copy(mant.begin() + integerDigits, mant.begin() + count, out);
+  }
+  return out;
 }
 
-std::string OffsetText(int offset) {
-  std::array<char, 16> buf{};
-  const auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), offset);
-  (void)ec;
-  return std::string(buf.data(), end);
+char* WriteNumber(char* out, double value, int significantDigits) {
+  if (value == 0) {
+    *out++ = '0';
+    return out;
+  }
+  if (!std::isfinite(value)) {
+    const std::string_view word = std::isnan(value) ? "NaN" : (value < 0 ? "-Inf" : "Inf");
+    return std::copy(word.begin(), word.end(), out);
+  }
+  return WriteRounded(out, value, std::clamp(significantDigits, 1, kMaxSignificantDigits));
 }
+
+char* WriteOffset(char* out, int offset) { return std::to_chars(out, out + 12, offset).ptr; }
 
 }  // namespace
 
 std::string FormatNumber(double value, int significantDigits) {
-  if (value == 0) return "0";
-  if (!std::isfinite(value)) return std::isnan(value) ? "NaN" : (value < 0 ? "-Inf" : "Inf");
-  const int digits = std::clamp(significantDigits, 1, kMaxSignificantDigits);
-  const RoundedDecimal r = Round(value, digits);
-  const bool exponentForm = r.power >= digits || r.power < kLowestFixedPower;
-  return (r.negative ? "-" : "") + (exponentForm ? ExponentForm(r) : FixedForm(r));
+  std::array<char, kNumberRoom> buf{};
+  return std::string(buf.data(), WriteNumber(buf.data(), value, significantDigits));
 }
 
 std::string FormatDistance(double metres) { return FormatNumber(metres, kDistanceDigits); }
 
 std::string FormatValue(float value) { return FormatNumber(value, kValueDigits); }
 
-std::string FileRowLine(const ResultRow& row) {
-  return FormatDistance(row.distance) + ',' + OffsetText(row.offset) + ',' +
-         FormatValue(row.value) + "\r\n";
+FormattedRow::FormattedRow(const ResultRow& row) {
+  distanceLength_ = static_cast<std::size_t>(
+      WriteNumber(distance_.data(), row.distance, kDistanceDigits) - distance_.data());
+  offsetLength_ = static_cast<std::size_t>(WriteOffset(offset_.data(), row.offset) - offset_.data());
+  valueLength_ =
+      static_cast<std::size_t>(WriteNumber(value_.data(), row.value, kValueDigits) - value_.data());
+}
+
+std::string FileRowLine(const FormattedRow& row) {
+  std::string line;
+  line.reserve(row.distance().size() + row.offset().size() + row.value().size() + 4);
+  line.append(row.distance()).append(",").append(row.offset()).append(",");
+  return line.append(row.value()).append("\r\n");
+}
+
+std::string FileRowLine(const ResultRow& row) { return FileRowLine(FormattedRow(row)); }
+
+std::string ListRowText(const FormattedRow& row, std::string_view decimalSeparator) {
+  std::string text;
+  text.reserve(row.distance().size() + row.offset().size() + row.value().size() + 8);
+  text.append(" ").append(row.distance()).append("\t ").append(row.offset()).append("\t");
+  // Only the value's decimal point follows the user's locale.
+  const std::string_view value = row.value();
+  const std::size_t point = value.find('.');
+  if (point == std::string_view::npos) return text.append(value);
+  return text.append(value.substr(0, point)).append(decimalSeparator).append(value.substr(point + 1));
 }
 
 std::string ListRowText(const ResultRow& row, std::string_view decimalSeparator) {
-  std::string value = FormatValue(row.value);
-  const std::size_t point = value.find('.');
-  if (point != std::string::npos) value.replace(point, 1, decimalSeparator);
-  return ' ' + FormatDistance(row.distance) + '\t' + ' ' + OffsetText(row.offset) + '\t' +
-         value;
+  return ListRowText(FormattedRow(row), decimalSeparator);
 }
 
 }  // namespace calc
