@@ -11,3 +11,6 @@ QImage DrawReferences();       // 470 x 186, credits and literature
 QImage DrawRuralSigmaY();      // 294 x 255, scanned table of the sigmaY law
 QImage DrawRuralSigmaZ();      // 530 x 424, scanned table of the sigmaZ bands
 QImage DrawUrbanSpread();      // 374 x 167, scanned table of urban expressions
+
+// side x side, transparent, with the icon enlarged `factor` times in the middle.
+QImage DrawSquareIcon(int side, int factor);

@@ -1,6 +1,7 @@
-// make_pictures: draws the program's six pictures and writes them into the
-// folder named by its argument (assets/pictures when run by the `pictures`
-// target). Each file is read back to check its format and size.
+// make_pictures: draws the program's six pictures and its two square menu
+// icons, and writes them into the folder named by its argument
+// (assets/pictures when run by the `pictures` target). Each file is read back
+// to check its format and size.
 
 #include "bmp16.h"
 #include "drawings.h"
@@ -16,7 +17,7 @@
 
 namespace {
 
-enum class Kind { Png24, Bmp16, Jpeg };
+enum class Kind { Png24, PngAlpha, Bmp16, Jpeg };
 
 struct Picture {
     const char* file;
@@ -32,6 +33,8 @@ bool Save(const QImage& image, Kind kind, const QString& path)
     switch (kind) {
     case Kind::Png24:
         return image.convertToFormat(QImage::Format_RGB888).save(path, "PNG");
+    case Kind::PngAlpha:
+        return image.convertToFormat(QImage::Format_ARGB32).save(path, "PNG");
     case Kind::Bmp16:
         return bmp16::Write(bmp16::Quantise(image), path);
     case Kind::Jpeg:
@@ -54,7 +57,8 @@ bool Make(const Picture& picture, const QDir& dir)
         return false;
     }
     const QImage back(path);
-    if (back.size() != picture.size) {
+    if (back.size() != picture.size
+        || back.hasAlphaChannel() != (picture.kind == Kind::PngAlpha)) {
         std::fprintf(stderr, "%s: does not read back\n", qPrintable(path));
         return false;
     }
@@ -82,6 +86,9 @@ int main(int argc, char* argv[])
         {"rural_sigma_y.jpg", {294, 255}, Kind::Jpeg, DrawRuralSigmaY},
         {"rural_sigma_z.jpg", {530, 424}, Kind::Jpeg, DrawRuralSigmaZ},
         {"urban_spread.jpg", {374, 167}, Kind::Jpeg, DrawUrbanSpread},
+        // The menu icons: square, the picture unscaled and doubled.
+        {"yelduman-64.png", {64, 64}, Kind::PngAlpha, [] { return DrawSquareIcon(64, 1); }},
+        {"yelduman-128.png", {128, 128}, Kind::PngAlpha, [] { return DrawSquareIcon(128, 2); }},
     };
     bool ok = true;
     for (const Picture& picture : pictures)
