@@ -9,10 +9,12 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 locales
   xvfb xauth
+  dpkg-dev  # dpkg-shlibdeps, for the Debian package's library dependencies
 )
-# Extra tools of the test run: the fuzzing compiler and its runtime.
+# Extra tools of the test run: the fuzzing compiler and its runtime; the
+# validators of the menu entry and metainfo, and xwininfo for the package check.
 if [[ "${1:-}" == "--test" ]]; then
-  packages+=(clang libclang-rt-14-dev)
+  packages+=(clang libclang-rt-14-dev desktop-file-utils appstream x11-utils)
 fi
 
 sudo_cmd=()

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Builds the Debian package of yelduman from a Release build:
+#   build-package/yelduman_<version>_<arch>.deb
+# Install it with
+#   sudo apt-get install ./build-package/yelduman_1.00_amd64.deb
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+  -DYELDUMAN_BUILD_UI=ON -DYELDUMAN_BUILD_TESTS=OFF -DYELDUMAN_BUILD_BENCH=OFF \
+  -DYELDUMAN_SANITIZE=OFF -DYELDUMAN_FUZZ=OFF >/dev/null
+cmake --build build-package -j"$(nproc)"
+rm -f build-package/yelduman_*.deb
+(cd build-package && cpack -G DEB)
+ls build-package/yelduman_*.deb
