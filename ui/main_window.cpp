@@ -5,12 +5,12 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "ui/frame_box.h"
 #include "ui/main_window_layout.h"
 #include "ui/window_icon.h"
 
@@ -80,12 +80,12 @@ void Form1::createControls() {
   Label6 = MakeLabel(this, form1::Label6);
   Em = MakeTextBox(this, form1::Em, Label6);
 
-  Frame2 = MakeControl<QGroupBox>(this, form1::Frame2);
+  Frame2 = MakeControl<FrameBox>(this, form1::Frame2);
   areaGroup_ = new QButtonGroup(Frame2);
   kir = MakeOption(areaGroup_, form1::kir, int(calc::AreaType::Rural));
   kent = MakeOption(areaGroup_, form1::kent, int(calc::AreaType::Urban));
 
-  Frame1 = MakeControl<QGroupBox>(this, form1::Frame1);
+  Frame1 = MakeControl<FrameBox>(this, form1::Frame1);
   classGroup_ = new QButtonGroup(Frame1);
   atma = MakeOption(classGroup_, form1::atma, int(calc::StabilityClass::A));
   atmb = MakeOption(classGroup_, form1::atmb, int(calc::StabilityClass::B));

@@ -1,22 +1,39 @@
 #pragma once
 // The fixture of the window tests: fresh windows for every test, started as
 // the program starts them, in a temporary working directory, under a locale
-// with a decimal point. A message box that the test does not take and
-// check fails it.
+// with a decimal point. Message boxes are answered with OK as they appear;
+// one that a test does not take and check fails it.
 #include <memory>
-#include <string>
+#include <ostream>
+#include <utility>
 #include <vector>
 
-#include <QDir>
 #include <QLocale>
+#include <QMessageBox>
+#include <QPointer>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
-#include "tests/ui/message_box_answerer.h"
 #include "ui/app_windows.h"
 
 namespace ui_testing {
+
+struct SeenBox {
+  QString title;
+  QString text;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  qsizetype buttons = 1;
+  bool hasOk = true;
+  bool modal = true;
+  bool resultsWindowVisible = false;  // when the box appeared
+};
+std::ostream& operator<<(std::ostream& os, const SeenBox& box);
+
+// Title and text as given; no icon, a single OK button, modal.
+void ExpectBox(const SeenBox& seen, const QString& title, const QString& text);
+inline const QString kCompletionText = "Hesaplama Sonucu YELDUMAN.TXT dosyasina yazdirildi";
 
 class WindowTest : public ::testing::Test {
  protected:
@@ -24,30 +41,29 @@ class WindowTest : public ::testing::Test {
   void TearDown() override;
 
   ui::Form1& form1() { return windows_->mainWindow(); }
-  // Null until a run has created the results window.
-  ui::Form3* form3() { return windows_->resultsWindowIfCreated(); }
+  ui::Form3* form3() { return windows_->resultsWindowIfCreated(); }  // null before a run
 
   void type(const QString& mesafe, const QString& rzg, const QString& bc, const QString& em);
-  // Presses HESAPLA; its boxes are answered with OK while it runs.
-  void pressHesapla();
-  std::vector<SeenBox> takeBoxes() { return answerer_->take(); }
+  // Clicks HESAPLA and returns the boxes of its run.
+  std::vector<SeenBox> pressHesapla();
+  std::vector<SeenBox> takeBoxes() { return std::exchange(boxes_, {}); }
 
-  QString resultsPath() const { return QDir::current().absoluteFilePath("yelduman.txt"); }
+  QString resultsPath() const;
   QByteArray resultsBytes() const;
-  QStringList listRows() const;
+  QStringList listRows();
 
  private:
+  void answerModalBox();
+
   QString previousDirectory_;
   QLocale previousLocale_;
   std::unique_ptr<QTemporaryDir> workDir_;
   std::unique_ptr<ui::AppWindows> windows_;
-  std::unique_ptr<MessageBoxAnswerer> answerer_;
+  QTimer boxWatch_;
+  QPointer<QMessageBox> lastBox_;  // null again once that box is gone
+  std::vector<SeenBox> boxes_;
 };
 
-// Expected boxes of a run, as the user reads them.
-SeenBox RefusalBox(const char* utf8Message);
-SeenBox CompletionBox();
-// Title, text, no icon, a single OK button, modal.
-void ExpectBox(const SeenBox& seen, const SeenBox& expected);
-
 }  // namespace ui_testing
+
+void PrintTo(const QString& text, std::ostream* os);

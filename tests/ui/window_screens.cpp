@@ -1,0 +1,90 @@
+// Developer tool: draws the main window, the results window after a 20 km
+// run and the run's message boxes into PNG files, to compare with the
+// design by eye.
+//
+//   cmake --build build --target ui_screens
+//   build/tests/ui/ui_screens OUTPUT_DIR
+//
+// Runs offscreen unless QT_QPA_PLATFORM names another platform. The results
+// file of the run is written to OUTPUT_DIR.
+#include <cstdio>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include "ui/app_windows.h"
+#include "ui/fonts.h"
+
+namespace {
+
+// One line per named control: geometry in pixels, and the font as asked
+// and as found on this system.
+void ListControls(QWidget* window) {
+  for (QWidget* w : window->findChildren<QWidget*>()) {
+    if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_"))) continue;
+    const QFont f = w->font();
+    const QFontInfo found(f);
+    const QRect g = w->geometry();
+    QString text;
+    if (auto* label = qobject_cast<QLabel*>(w); label && !label->wordWrap()) text = label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) text = button->text();
+    const int textWidth = QFontMetrics(f).horizontalAdvance(text);
+    std::printf("%-7s %4d %4d %4d %4d  text %3d  %-14s %5.2f pt %s%s%s -> %s %.2f pt\n",
+                qPrintable(w->objectName()), g.x(), g.y(), g.width(), g.height(), textWidth,
+                qPrintable(f.family()), f.pointSizeF(), f.bold() ? "bold " : "",
+                f.italic() ? "italic " : "", f.underline() ? "underline " : "",
+                qPrintable(found.family()), found.pointSizeF());
+  }
+}
+
+void Save(QWidget* window, const QDir& dir, const QString& name) {
+  const QString path = dir.absoluteFilePath(name + ".png");
+  if (!window->grab().save(path)) qWarning("cannot write %s", qPrintable(path));
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  ui::RegisterFontSubstitutes();
+  const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
+  QDir::setCurrent(out.absolutePath());
+
+  ui::AppWindows windows;
+  ui::Form1& form1 = windows.mainWindow();
+  form1.show();
+  Save(&form1, out, "Form1");
+  ListControls(&form1);
+
+  // Every box is drawn, then answered with OK.
+  int boxes = 0;
+  QTimer answer;
+  QObject::connect(&answer, &QTimer::timeout, &form1, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box || box->property("seen").toBool()) return;
+    box->setProperty("seen", true);
+    Save(box, out, QStringLiteral("box%1").arg(++boxes));
+    box->button(QMessageBox::Ok)->click();
+  });
+  answer.start(5);
+
+  form1.hesap->click();  // refused: the distance box is empty
+  form1.Mesafe->setText("20");
+  form1.Rzg->setText("5");
+  form1.Bc->setText("50");
+  form1.Em->setText("1");
+  form1.hesap->click();
+  Save(&form1, out, "Form1-filled");
+  Save(windows.resultsWindowIfCreated(), out, "Form3");
+  ListControls(windows.resultsWindowIfCreated());
+  return 0;
+}
