@@ -1,0 +1,195 @@
+// Speed and memory of the program as a user meets it, offscreen. Targets on
+// a 2-core machine:
+//   HESAPLA with 20 km, from the click to the results window shown with its
+//   1195 rows (the completion box answered at once): at most 20 ms;
+//   start of the program to the main window shown: at most 50 ms (a bare Qt
+//   Widgets window, measured alongside, takes about 25 ms);
+//   peak memory of the program after a 20 km run: at most 40 MB.
+// Start and memory are measured on fresh processes of this executable,
+// started in a mode that behaves as the program does.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include "ui/app_windows.h"
+#include "ui/fonts.h"
+#include "ui/window_icon.h"
+
+namespace {
+
+// Presses OK on every message box as soon as it is shown.
+class InstantAnswer final : public QObject {
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show) {
+      if (auto* box = qobject_cast<QMessageBox*>(watched)) {
+        QMetaObject::invokeMethod(
+            box, [box] { box->button(QMessageBox::Ok)->click(); }, Qt::QueuedConnection);
+      }
+    }
+    return false;
+  }
+};
+
+void StartLikeTheProgram() {
+  QApplication::setApplicationName(QStringLiteral("yelduman"));
+  QApplication::setApplicationVersion(QStringLiteral("1.00"));
+  QApplication::setWindowIcon(ui::StackIcon());
+  ui::RegisterFontSubstitutes();
+}
+
+void TypeTwentyKilometres(ui::Form1& form1) {
+  form1.Mesafe->setText(QStringLiteral("20"));
+  form1.Rzg->setText(QStringLiteral("5"));
+  form1.Bc->setText(QStringLiteral("50"));
+  form1.Em->setText(QStringLiteral("1"));
+}
+
+long PeakResidentKiB() {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);) {
+    if (line.rfind("VmHWM:", 0) == 0) return std::strtol(line.c_str() + 6, nullptr, 10);
+  }
+  return -1;
+}
+
+// ---- child processes -------------------------------------------------------
+
+// "shown" on stdout once the main window (or a bare window) is on screen;
+// with "run", a 20 km run follows and the peak memory is printed.
+int Child(int argc, char* argv[], const std::string& mode) {
+  QApplication app(argc, argv);
+  if (mode == "bare") {
+    QWidget window;
+    window.resize(447, 293);
+    window.show();
+    QCoreApplication::processEvents();
+    std::puts("shown");
+    std::fflush(stdout);
+    std::_Exit(0);
+  }
+  StartLikeTheProgram();
+  ui::AppWindows windows;
+  windows.mainWindow().show();
+  QCoreApplication::processEvents();
+  std::puts("shown");
+  std::fflush(stdout);
+  if (mode == "run") {
+    QTemporaryDir dir;
+    QDir::setCurrent(dir.path());
+    InstantAnswer answer;
+    app.installEventFilter(&answer);
+    TypeTwentyKilometres(windows.mainWindow());
+    windows.mainWindow().hesap->click();
+    QCoreApplication::processEvents();
+    std::printf("%d %ld\n", windows.resultsWindow().List1->count(), PeakResidentKiB());
+    std::fflush(stdout);
+  }
+  std::_Exit(0);
+}
+
+// Wall time from starting a child until it reports its window shown.
+void StartToShown(benchmark::State& state, const char* mode) {
+  for (auto _ : state) {
+    QProcess child;
+    const auto start = std::chrono::steady_clock::now();
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child"), mode});
+    if (!child.waitForReadyRead(10000)) {
+      state.SkipWithError("the child showed no window");
+      break;
+    }
+    const auto shown = std::chrono::steady_clock::now();
+    state.SetIterationTime(std::chrono::duration<double>(shown - start).count());
+    child.waitForFinished(10000);
+  }
+}
+
+void PeakMemoryAfterTwentyKilometres(benchmark::State& state) {
+  for (auto _ : state) {
+    QProcess child;
+    const auto start = std::chrono::steady_clock::now();
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child"), "run"});
+    child.waitForFinished(20000);
+    state.SetIterationTime(
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    const QList<QByteArray> lines = child.readAllStandardOutput().trimmed().split('\n');
+    const QList<QByteArray> figures = lines.last().split(' ');
+    if (lines.size() != 2 || figures.size() != 2 || figures[0] != "1195") {
+      state.SkipWithError("the child's run did not complete");
+      break;
+    }
+    state.counters["peak_MB"] = figures[1].toDouble() / 1024.0;
+  }
+}
+
+// ---- in this process -------------------------------------------------------
+
+void Hesapla20km(benchmark::State& state) {
+  QTemporaryDir dir;
+  const QString previous = QDir::currentPath();
+  QDir::setCurrent(dir.path());
+  InstantAnswer answer;
+  qApp->installEventFilter(&answer);
+  {
+    ui::AppWindows windows;
+    ui::Form1& form1 = windows.mainWindow();
+    form1.show();
+    TypeTwentyKilometres(form1);
+    for (auto _ : state) {
+      state.PauseTiming();
+      if (ui::Form3* results = windows.resultsWindowIfCreated()) results->hide();
+      QCoreApplication::processEvents();
+      state.ResumeTiming();
+
+      form1.hesap->click();
+      QCoreApplication::processEvents();  // the results window drawn
+
+      state.PauseTiming();
+      ui::Form3* results = windows.resultsWindowIfCreated();
+      if (!results || !results->isVisible() || results->List1->count() != 1195) {
+        state.SkipWithError("the run did not show 1195 rows");
+        break;
+      }
+      state.ResumeTiming();
+    }
+  }
+  qApp->removeEventFilter(&answer);
+  QDir::setCurrent(previous);
+}
+
+BENCHMARK(Hesapla20km)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(StartToShown, yelduman, "start")
+    ->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK_CAPTURE(StartToShown, bare_qt_window, "bare")
+    ->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(PeakMemoryAfterTwentyKilometres)
+    ->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (argc > 2 && std::strcmp(argv[1], "--child") == 0) return Child(argc, argv, argv[2]);
+
+  QApplication app(argc, argv);
+  StartLikeTheProgram();
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
