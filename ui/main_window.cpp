@@ -43,8 +43,10 @@ QPushButton* MakeCommand(QWidget* parent, const ControlSpec& spec) {
   return button;
 }
 
-QRadioButton* MakeOption(QButtonGroup* group, const ControlSpec& spec, int id) {
-  auto* option = MakeControl<QRadioButton>(qobject_cast<QWidget*>(group->parent()), spec);
+// An option button inside its frame; the group keeps exactly one selected
+// and gives the selection as an id.
+QRadioButton* MakeOption(QWidget* frame, QButtonGroup* group, const ControlSpec& spec, int id) {
+  auto* option = MakeControl<QRadioButton>(frame, spec);
   group->addButton(option, id);
   return option;
 }
@@ -82,17 +84,17 @@ void Form1::createControls() {
 
   Frame2 = MakeControl<FrameBox>(this, form1::Frame2);
   areaGroup_ = new QButtonGroup(Frame2);
-  kir = MakeOption(areaGroup_, form1::kir, int(calc::AreaType::Rural));
-  kent = MakeOption(areaGroup_, form1::kent, int(calc::AreaType::Urban));
+  kir = MakeOption(Frame2, areaGroup_, form1::kir, int(calc::AreaType::Rural));
+  kent = MakeOption(Frame2, areaGroup_, form1::kent, int(calc::AreaType::Urban));
 
   Frame1 = MakeControl<FrameBox>(this, form1::Frame1);
   classGroup_ = new QButtonGroup(Frame1);
-  atma = MakeOption(classGroup_, form1::atma, int(calc::StabilityClass::A));
-  atmb = MakeOption(classGroup_, form1::atmb, int(calc::StabilityClass::B));
-  atmc = MakeOption(classGroup_, form1::atmc, int(calc::StabilityClass::C));
-  atmd = MakeOption(classGroup_, form1::atmd, int(calc::StabilityClass::D));
-  atme = MakeOption(classGroup_, form1::atme, int(calc::StabilityClass::E));
-  atmf = MakeOption(classGroup_, form1::atmf, int(calc::StabilityClass::F));
+  atma = MakeOption(Frame1, classGroup_, form1::atma, int(calc::StabilityClass::A));
+  atmb = MakeOption(Frame1, classGroup_, form1::atmb, int(calc::StabilityClass::B));
+  atmc = MakeOption(Frame1, classGroup_, form1::atmc, int(calc::StabilityClass::C));
+  atmd = MakeOption(Frame1, classGroup_, form1::atmd, int(calc::StabilityClass::D));
+  atme = MakeOption(Frame1, classGroup_, form1::atme, int(calc::StabilityClass::E));
+  atmf = MakeOption(Frame1, classGroup_, form1::atmf, int(calc::StabilityClass::F));
 
   Label5 = MakeLabel(this, form1::Label5, /*wrap=*/true);
   tablo = MakeCommand(this, form1::tablo);

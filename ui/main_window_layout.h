@@ -17,8 +17,8 @@ inline constexpr FontSpec kAreaOption{Face::MsSansSerif, 8.25, true, true};
 inline constexpr FontSpec kClassOption{Face::MsSansSerif, 8.25, true};
 inline constexpr FontSpec kCommand{Face::Arial, 9.75, true};
 
+// Each row: name, caption, {left, top, width, height}, font, text colour.
 // clang-format off
-//                                  name      caption                                                 left   top  width height font           colour
 inline constexpr ControlSpec Label1{"Label1", "Alansal Atmosferik Yelduman Matrisi Hesaplama",       { 240,  120, 6015, 375}, kHeading,      TextColour::Red};
 inline constexpr ControlSpec Label2{"Label2", "Rüzgar Yönünde Maksimum Uzaklık giriniz X  (km)",     { 240,  720, 5055, 255}, kPrompt};
 inline constexpr ControlSpec Mesafe{"Mesafe", "",                                                    {5280,  720,  975, 285}, kDistanceBox};
