@@ -9,6 +9,8 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("yelduman"));
   QApplication::setApplicationVersion(QStringLiteral("1.00"));
+  // Lets Wayland desktops match the windows to the installed menu entry.
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.yelduman"));
   QApplication::setWindowIcon(ui::StackIcon());
   ui::RegisterFontSubstitutes();
 
