@@ -42,6 +42,7 @@ class WindowTest : public ::testing::Test {
 
   ui::Form1& form1() { return windows_->mainWindow(); }
   ui::Form3* form3() { return windows_->resultsWindowIfCreated(); }  // null before a run
+  ui::AppWindows& windows() { return *windows_; }
 
   void type(const QString& mesafe, const QString& rzg, const QString& bc, const QString& em);
   // Clicks HESAPLA and returns the boxes of its run.
