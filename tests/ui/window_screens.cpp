@@ -1,6 +1,6 @@
 // Developer tool: draws the main window, the results window after a 20 km
-// run and the run's message boxes into PNG files, to compare with the
-// design by eye.
+// run, the run's message boxes and the five reference windows into PNG
+// files, to compare with the design by eye.
 //
 //   cmake --build build --target ui_screens
 //   build/tests/ui/ui_screens OUTPUT_DIR
@@ -8,6 +8,7 @@
 // Runs offscreen unless QT_QPA_PLATFORM names another platform. The results
 // file of the run is written to OUTPUT_DIR.
 #include <cstdio>
+#include <initializer_list>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -86,5 +87,21 @@ int main(int argc, char* argv[]) {
   Save(&form1, out, "Form1-filled");
   Save(windows.resultsWindowIfCreated(), out, "Form3");
   ListControls(windows.resultsWindowIfCreated());
+
+  // The reference windows, each reached by its own button.
+  form1.tablo->click();
+  form1.KAYNAK->click();
+  ui::Form5* form5 = windows.referencesWindowIfCreated();
+  form5->Command1->click();
+  form5->Command2->click();
+  form5->Command3->click();
+  for (QWidget* window : std::initializer_list<QWidget*>{
+           windows.tableWindowIfCreated(), form5, windows.ruralSigmaYWindowIfCreated(),
+           windows.ruralSigmaZWindowIfCreated(), windows.urbanSpreadWindowIfCreated()}) {
+    Save(window, out, window->objectName());
+    std::printf("%s \"%s\" %dx%d\n", qPrintable(window->objectName()),
+                qPrintable(window->windowTitle()), window->width(), window->height());
+    ListControls(window);
+  }
   return 0;
 }
