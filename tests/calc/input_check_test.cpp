@@ -3,65 +3,45 @@
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <ostream>
 
 namespace calc {
 namespace {
 
-struct CheckCase {
-  InputTexts texts;  // Mesafe, Rzg, Bc, Em
-  std::optional<InputField> refused;
-};
-
-std::ostream& operator<<(std::ostream& os, const CheckCase& c) {
-  const InputTexts& t = c.texts;
-  return os << '[' << t.mesafe << "][" << t.rzg << "][" << t.bc << "][" << t.em << ']';
-}
-
-class InputCheckRule : public ::testing::TestWithParam<CheckCase> {};
-
-TEST_P(InputCheckRule, RefusesTheFirstBadField) {
-  EXPECT_EQ(CheckInputs(GetParam().texts), GetParam().refused);
-}
-
-constexpr auto kMesafe = InputField::Mesafe;
-constexpr auto kRzg = InputField::Rzg;
-constexpr auto kBc = InputField::Bc;
-constexpr auto kEm = InputField::Em;
+using enum InputField;
 const std::optional<InputField> kOk;
 
-using C = CheckCase;
-INSTANTIATE_TEST_SUITE_P(Cases, InputCheckRule, ::testing::Values(
-    // The distance: above 0 and at most 20 km.
-    C{{"20", "5", "50", "1"}, kOk}, C{{"20.0001", "5", "50", "1"}, kMesafe},
-    C{{"25", "5", "50", "1"}, kMesafe}, C{{"0.05", "5", "50", "1"}, kOk},
-    C{{"0", "5", "50", "1"}, kMesafe}, C{{"-1", "5", "50", "1"}, kMesafe},
-    C{{"", "5", "50", "1"}, kMesafe}, C{{"abc", "5", "50", "1"}, kMesafe},
-    C{{"   ", "5", "50", "1"}, kMesafe}, C{{"1e400", "5", "50", "1"}, kMesafe},
-    C{{"20,5", "5", "50", "1"}, kOk}, C{{"&H15", "5", "50", "1"}, kMesafe},
-    // The others: above 0, no upper limit.
-    C{{"10", "2,5", "50", "1"}, kOk}, C{{"10", " 1e3", "50", "1"}, kOk},
-    C{{"10", "1e300", "50", "1"}, kOk}, C{{"10", "0", "50", "1"}, kRzg},
-    C{{"10", "", "50", "1"}, kRzg}, C{{"10", " ", "50", "1"}, kRzg},
-    C{{"10", ",5", "50", "1"}, kRzg}, C{{"10", "1e400", "50", "1"}, kRzg},
-    C{{"10", "1e-400", "50", "1"}, kRzg}, C{{"10", "5", "0", "1"}, kBc},
-    C{{"10", "5", "yok", "1"}, kBc}, C{{"10", "5", "50", ""}, kEm},
-    C{{"10", "5", "50", "-0.5"}, kEm}, C{{"10", "5", "50", "\t"}, kEm},
-    // Two bad fields: the first in the order Mesafe, Rzg, Bc, Em is named.
-    C{{"25", "", "50", "1"}, kMesafe}, C{{"10", "0", "50", ""}, kRzg},
-    C{{"10", "5", "0", "0"}, kBc}, C{{"", "5", "50", ""}, kMesafe}, C{{}, kMesafe}));
-
-// Compared byte for byte: ü is C3 BC and Ç is C3 87 in UTF-8.
-TEST(InputCheckMessages, ExactTextOfEachField) {
-  EXPECT_EQ(RefusalMessage(InputField::Mesafe), "Max. Uzaklik Degerine DIKKAT!!!");
-  EXPECT_EQ(RefusalMessage(InputField::Rzg), "R\xC3\xBCzgar Degerine DIKKAT!!!");
-  EXPECT_EQ(RefusalMessage(InputField::Bc), "Baca Y\xC3\xBCkseklik Degerine DIKKAT!!!");
-  EXPECT_EQ(RefusalMessage(InputField::Em), "Emisyon \xC3\x87ikis Degerine DIKKAT!!!");
+// The first refused field in the order Mesafe, Rzg, Bc, Em, or none; the
+// texts are given in that order.
+TEST(InputCheck, RefusesTheFirstBadField) {
+  const struct { InputTexts texts; std::optional<InputField> refused; } cases[] = {
+      // The distance: above 0 and at most 20 km.
+      {{"20", "5", "50", "1"}, kOk}, {{"20.0001", "5", "50", "1"}, Mesafe},
+      {{"25", "5", "50", "1"}, Mesafe}, {{"0.05", "5", "50", "1"}, kOk},
+      {{"0", "5", "50", "1"}, Mesafe}, {{"-1", "5", "50", "1"}, Mesafe},
+      {{"", "5", "50", "1"}, Mesafe}, {{"abc", "5", "50", "1"}, Mesafe},
+      {{"   ", "5", "50", "1"}, Mesafe}, {{"1e400", "5", "50", "1"}, Mesafe},
+      {{"20,5", "5", "50", "1"}, kOk}, {{"&H15", "5", "50", "1"}, Mesafe},
+      // The others: above 0, no upper limit.
+      {{"10", "2,5", "50", "1"}, kOk}, {{"10", " 1e3", "50", "1"}, kOk},
+      {{"10", "1e300", "50", "1"}, kOk}, {{"10", "0", "50", "1"}, Rzg},
+      {{"10", "", "50", "1"}, Rzg}, {{"10", " ", "50", "1"}, Rzg},
+      {{"10", ",5", "50", "1"}, Rzg}, {{"10", "1e400", "50", "1"}, Rzg},
+      {{"10", "1e-400", "50", "1"}, Rzg}, {{"10", "5", "0", "1"}, Bc},
+      {{"10", "5", "yok", "1"}, Bc}, {{"10", "5", "50", ""}, Em},
+      {{"10", "5", "50", "-0.5"}, Em}, {{"10", "5", "50", "\t"}, Em},
+      // Two bad fields: the first is named.
+      {{"25", "", "50", "1"}, Mesafe}, {{"10", "0", "50", ""}, Rzg},
+      {{"10", "5", "0", "0"}, Bc}, {{"", "5", "50", ""}, Mesafe}, {{}, Mesafe},
+  };
+  for (const auto& c : cases) {
+    const InputTexts& t = c.texts;
+    SCOPED_TRACE('[' + t.mesafe + "][" + t.rzg + "][" + t.bc + "][" + t.em + ']');
+    EXPECT_EQ(CheckInputs(t), c.refused);
+  }
 }
 
-TEST(InputCheckReading, EachTextGoesToItsQuantity) {
-  const PlumeInputs in =
-      ReadInputs({" 1e1", "2,5", "&H32", "0.5"}, StabilityClass::D, AreaType::Rural);
+TEST(InputCheck, EachTextGoesToItsQuantity) {
+  const PlumeInputs in = ReadInputs({" 1e1", "2,5", "&H32", "0.5"}, StabilityClass::D, AreaType::Rural);
   EXPECT_EQ(in.maxDistance, 10);
   EXPECT_EQ(in.windSpeed, 2);
   EXPECT_EQ(in.stackHeight, 50);
