@@ -10,6 +10,7 @@ packages=(
   fonts-liberation2 locales
   xvfb xauth
   dpkg-dev  # dpkg-shlibdeps, for the Debian package's library dependencies
+  file      # CPack reads the binaries' type with it before it scans their libraries
 )
 # Extra tools of the test run: the fuzzing compiler and its runtime; the
 # validators of the menu entry and metainfo, and xwininfo for the package check.
