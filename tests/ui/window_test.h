@@ -2,14 +2,16 @@
 // The fixture of the window tests: fresh windows for every test, started as
 // the program starts them, in a temporary working directory, under a locale
 // with a decimal point. Message boxes are answered with OK as they appear;
-// one that a test does not take and check fails it.
+// one that a test does not take and check fails it, and so does one with an
+// icon, another button or no modality. Every showing and hiding of a window
+// is logged in order, so a test sees which window moved first.
+#include <array>
 #include <memory>
 #include <ostream>
 #include <utility>
 #include <vector>
 
 #include <QLocale>
-#include <QMessageBox>
 #include <QPointer>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -18,20 +20,16 @@
 
 #include "ui/app_windows.h"
 
+class QLineEdit;
+class QMessageBox;
+
 namespace ui_testing {
 
 struct SeenBox {
   QString title;
   QString text;
-  QMessageBox::Icon icon = QMessageBox::NoIcon;
-  qsizetype buttons = 1;
-  bool hasOk = true;
-  bool modal = true;
   bool resultsWindowVisible = false;  // when the box appeared
 };
-std::ostream& operator<<(std::ostream& os, const SeenBox& box);
-
-// Title and text as given; no icon, a single OK button, modal.
 void ExpectBox(const SeenBox& seen, const QString& title, const QString& text);
 inline const QString kCompletionText = "Hesaplama Sonucu YELDUMAN.TXT dosyasina yazdirildi";
 
@@ -44,22 +42,28 @@ class WindowTest : public ::testing::Test {
   ui::Form3* form3() { return windows_->resultsWindowIfCreated(); }  // null before a run
   ui::AppWindows& windows() { return *windows_; }
 
-  void type(const QString& mesafe, const QString& rzg, const QString& bc, const QString& em);
-  // Clicks HESAPLA and returns the boxes of its run.
-  std::vector<SeenBox> pressHesapla();
-  std::vector<SeenBox> takeBoxes() { return std::exchange(boxes_, {}); }
+  // Mesafe, Rzg, Bc and Em, in that order.
+  std::array<QLineEdit*, 4> boxes();
+  void type(const QStringList& typed);
+  QStringList texts();
+  // Clicks HESAPLA and returns the box of its run; not exactly one box fails.
+  SeenBox pressHesapla();
+  // "+Form5" when Form5 was shown, "-Form1" when Form1 was hidden, since the last call.
+  QStringList takeWindowLog() { return std::exchange(windowLog_, {}); }
+  // Every reference window opened through its button, then K A P A T on the
+  // references window: the main window is back, the tables stay open.
+  void openEveryReferenceWindow();
 
-  QString resultsPath() const;
-  QByteArray resultsBytes() const;
+  QByteArray resultsBytes() const;  // of yelduman.txt in the working directory
   QStringList listRows();
 
  private:
-  void answerModalBox();
-
   QString previousDirectory_;
   QLocale previousLocale_;
   std::unique_ptr<QTemporaryDir> workDir_;
   std::unique_ptr<ui::AppWindows> windows_;
+  std::unique_ptr<QObject> windowWatch_;
+  QStringList windowLog_;
   QTimer boxWatch_;
   QPointer<QMessageBox> lastBox_;  // null again once that box is gone
   std::vector<SeenBox> boxes_;
