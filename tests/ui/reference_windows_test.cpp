@@ -79,6 +79,8 @@ TEST_P(ReferenceWindowTest, OneWindowInFrontHiddenByItsButtonOrTitleBarLeavingTh
   table->findChild<QPushButton*>(c.closeButton)->click();
   open();
   table->close();
+  // A window deleted on close would be gone once deferred deletes run.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   open();
   ASSERT_EQ(OnlyWindowNamed(name), table);
   EXPECT_EQ(takeWindowLog(),
@@ -91,6 +93,7 @@ TEST_P(ReferenceWindowTest, OneWindowInFrontHiddenByItsButtonOrTitleBarLeavingTh
     form1().KAYNAK->click();
     EXPECT_EQ(OnlyWindowNamed("Form5"), form5);
     form5->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(takeWindowLog(),
               QStringList({"+Form1", "-Form5", "-Form1", "+Form5", "+Form1", "-Form5"}));
   }

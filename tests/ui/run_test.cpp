@@ -6,6 +6,7 @@
 
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -78,6 +79,7 @@ TEST_F(WindowRunTest, ResultsWindowKeepsTheLastRunsRowsAndComesBackWithEveryComp
   // completed run shows the same window again. The main window never moves.
   for (const bool byTitleBar : {false, true}) {
     byTitleBar ? void(results->close()) : results->kapat->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(listRows().size(), 7);
     ExpectBox(pressHesapla(), "IS TAMAM", kCompletionText);
     EXPECT_EQ(form3(), results);
