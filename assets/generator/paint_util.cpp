@@ -107,6 +107,11 @@ QFont MakeFont(const QString& family, int pixelSize, bool bold, bool italic)
     return font;
 }
 
+QFont Serif(int pixelSize, bool bold, bool italic)
+{
+    return MakeFont(QStringLiteral("Liberation Serif"), pixelSize, bold, italic);
+}
+
 QFont Crisp(QFont font)
 {
     font.setStyleStrategy(QFont::NoAntialias);

@@ -40,22 +40,17 @@ constexpr int kHeadTop = 104;
 constexpr int kRowTop = 124;
 constexpr int kRowHeight = 16;
 
-QFont Serif(int pixelSize, bool bold = false, bool italic = false)
-{
-    return gen::MakeFont(QStringLiteral("Liberation Serif"), pixelSize, bold, italic);
-}
-
 void DrawLaw(QPainter& p)
 {
     p.setPen(gen::kInk);
     gen::DrawRich(p, 12, 20, QStringLiteral("Tablo 1. Kırsal alanda yatay yayılma, σ_{y}"),
-                  Serif(14, true));
-    const QFont font = Serif(14);
+                  gen::Serif(14, true));
+    const QFont font = gen::Serif(14);
     gen::DrawRich(p, 24, 44, QStringLiteral("σ_{y} = (1000 / 2.15) · x · tan T"), font);
     gen::DrawRich(p, 40, 62, QStringLiteral("= 465.11628 · x · tan T"), font);
     gen::DrawRich(p, 24, 80, QStringLiteral("T = c − d · ln x"), font);
-    gen::DrawRich(p, 140, 80, QStringLiteral("(T, derece)"), Serif(13, false, true));
-    gen::DrawRich(p, 24, 95, QStringLiteral("x: km,  σ_{y}: m"), Serif(13, false, true));
+    gen::DrawRich(p, 140, 80, QStringLiteral("(T, derece)"), gen::Serif(13, false, true));
+    gen::DrawRich(p, 24, 95, QStringLiteral("x: km,  σ_{y}: m"), gen::Serif(13, false, true));
 }
 
 void DrawRules(QPainter& p)
@@ -70,8 +65,8 @@ void DrawRules(QPainter& p)
 
 void DrawRows(QPainter& p)
 {
-    const QFont head = Serif(13, false, true);
-    const QFont font = Serif(14);
+    const QFont head = gen::Serif(13, false, true);
+    const QFont font = gen::Serif(14);
     p.setPen(gen::kInk);
     const int headBase = int(gen::CentredBaseline(head, kHeadTop, kRowTop));
     gen::DrawRichRight(p, kClassRight, headBase, QStringLiteral("Sınıf"), head);

@@ -68,11 +68,6 @@ constexpr int kHeadTop = 52;
 constexpr int kRowTop = 84;
 constexpr int kRowHeight = 15;
 
-QFont Serif(int pixelSize, bool bold = false, bool italic = false)
-{
-    return gen::MakeFont(QStringLiteral("Liberation Serif"), pixelSize, bold, italic);
-}
-
 QString BandText(const Band& band)
 {
     if (band.lower == kOpen && band.upper == kOpen)
@@ -98,14 +93,14 @@ void DrawTitle(QPainter& p)
 {
     p.setPen(gen::kInk);
     gen::DrawRich(p, 10, 20, QStringLiteral("Tablo 2. Kırsal alanda düşey yayılma, σ_{z}"),
-                  Serif(15, true));
-    gen::DrawRich(p, 10, 42, QStringLiteral("σ_{z} = a · x^{b}"), Serif(15));
-    gen::DrawRich(p, 100, 42, QStringLiteral("(x: km,  σ_{z}: m)"), Serif(13, false, true));
+                  gen::Serif(15, true));
+    gen::DrawRich(p, 10, 42, QStringLiteral("σ_{z} = a · x^{b}"), gen::Serif(15));
+    gen::DrawRich(p, 100, 42, QStringLiteral("(x: km,  σ_{z}: m)"), gen::Serif(13, false, true));
 }
 
 void DrawHead(QPainter& p, int left)
 {
-    const QFont head = Serif(13, false, true);
+    const QFont head = gen::Serif(13, false, true);
     const int upper = kHeadTop + 12;
     const int lower = kHeadTop + 25;
     p.setPen(gen::kInk);
@@ -115,16 +110,16 @@ void DrawHead(QPainter& p, int left)
     gen::DrawRichRight(p, left + kBRight - 16, lower, QStringLiteral("b"), head);
     gen::DrawRichRight(p, left + kSigmaRight, upper, QStringLiteral("σ_{z} (m)"), head);
     gen::DrawRichRight(p, left + kSigmaRight, lower, QStringLiteral("üst sınırda"),
-                       Serif(11, false, true));
+                       gen::Serif(11, false, true));
 }
 
 void DrawRow(QPainter& p, int left, int top, const Band& band, bool first)
 {
-    const QFont font = Serif(13);
+    const QFont font = gen::Serif(13);
     const int base = int(gen::CentredBaseline(font, top, top + kRowHeight));
     if (first)
         gen::DrawRichCentred(p, left + kClassX, base, QString(QChar(band.cls)),
-                             Serif(13, true));
+                             gen::Serif(13, true));
     gen::DrawRichRight(p, left + kBandRight, base, BandText(band), font);
     const bool fixed = band.b == kFixed;
     gen::DrawRichRight(p, left + kARight, base, fixed ? QStringLiteral("—")
@@ -159,7 +154,7 @@ void DrawPanel(QPainter& p, int left, std::span<const Band> bands)
 
 void DrawNote(QPainter& p)
 {
-    const QFont font = Serif(12, false, true);
+    const QFont font = gen::Serif(12, false, true);
     p.setPen(gen::kInk);
     gen::DrawRich(p, 10, 402, QStringLiteral("A sınıfında x > 3.11 km, B sınıfında"), font);
     gen::DrawRich(p, 10, 416, QStringLiteral("x > 35 km için σ_{z} = 5000 m alınır."), font);

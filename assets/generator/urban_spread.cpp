@@ -33,22 +33,17 @@ constexpr int kHeadTop = 30;
 constexpr int kRowTop = 52;
 constexpr int kRowHeight = 19;
 
-QFont Serif(int pixelSize, bool bold = false, bool italic = false)
-{
-    return gen::MakeFont(QStringLiteral("Liberation Serif"), pixelSize, bold, italic);
-}
-
 void DrawTitle(QPainter& p)
 {
     p.setPen(gen::kInk);
     gen::DrawRich(p, kLeft, 20,
                   QStringLiteral("Tablo 3. Kentsel alanda σ_{y} ve σ_{z} (Briggs)"),
-                  Serif(15, true));
+                  gen::Serif(15, true));
 }
 
 void DrawHead(QPainter& p)
 {
-    const QFont head = Serif(13, false, true);
+    const QFont head = gen::Serif(13, false, true);
     const int base = int(gen::CentredBaseline(head, kHeadTop, kRowTop));
     gen::DrawRichCentred(p, kClassCentre, base, QStringLiteral("Sınıf"), head);
     gen::DrawRich(p, kYLeft + 34, base, QStringLiteral("σ_{y} (m)"), head);
@@ -57,12 +52,12 @@ void DrawHead(QPainter& p)
 
 void DrawRows(QPainter& p)
 {
-    const QFont font = Serif(14);
+    const QFont font = gen::Serif(14);
     for (int i = 0; i < int(kRows.size()); ++i) {
         const int top = kRowTop + 2 + i * kRowHeight;
         const int base = int(gen::CentredBaseline(font, top, top + kRowHeight)) + 1;
         gen::DrawRichCentred(p, kClassCentre, base,
-                             QString::fromUtf16(kRows[i].classes), Serif(14, true));
+                             QString::fromUtf16(kRows[i].classes), gen::Serif(14, true));
         gen::DrawRich(p, kYLeft, base, QString::fromUtf16(kRows[i].sigmaY), font);
         gen::DrawRich(p, kZLeft, base, QString::fromUtf16(kRows[i].sigmaZ), font);
     }
@@ -82,7 +77,7 @@ void DrawNote(QPainter& p)
 {
     p.setPen(gen::kInk);
     gen::DrawRich(p, kLeft, 152, QStringLiteral("x: kaynaktan rüzgar yönünde uzaklık (m)"),
-                  Serif(12, false, true));
+                  gen::Serif(12, false, true));
 }
 
 } // namespace
