@@ -18,10 +18,10 @@ QColor ColourOf(TextColour colour, const QPalette& defaults, QPalette::ColorGrou
 
 }  // namespace
 
-void ApplyLook(QWidget* widget, const ControlSpec& spec) {
-  widget->setObjectName(QString::fromUtf8(spec.name.data(), qsizetype(spec.name.size())));
-  widget->setGeometry(ToPixels(spec.rect));
-  widget->setFont(MakeFont(spec.font));
+void ApplyLook(QWidget* widget, const ControlSpec& row) {
+  widget->setObjectName(QString::fromUtf8(row.name.data(), qsizetype(row.name.size())));
+  widget->setGeometry(ToPixels(row.rect));
+  widget->setFont(MakeFont(row.font));
 
   // Every text role is set, the default ones too: a palette set on a frame
   // would otherwise colour the option buttons inside it.
@@ -29,7 +29,7 @@ void ApplyLook(QWidget* widget, const ControlSpec& spec) {
   QPalette palette = widget->palette();
   for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
     for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-      palette.setColor(group, role, ColourOf(spec.colour, defaults, group, role));
+      palette.setColor(group, role, ColourOf(row.colour, defaults, group, role));
     }
   }
   widget->setPalette(palette);

@@ -22,15 +22,15 @@ struct ControlSpec {
 
 // Name, position, size, font and text colour of the row; each is set on
 // the widget itself, so nothing is inherited from an enclosing frame.
-void ApplyLook(QWidget* widget, const ControlSpec& spec);
+void ApplyLook(QWidget* widget, const ControlSpec& row);
 
 // Creates a control inside `parent` as its row describes it, caption
 // included (a frame's caption is its title).
 template <class Widget>
-Widget* MakeControl(QWidget* parent, const ControlSpec& spec) {
+Widget* MakeControl(QWidget* parent, const ControlSpec& row) {
   auto* widget = new Widget(parent);
-  ApplyLook(widget, spec);
-  const QString caption = QString::fromUtf8(spec.caption.data(), qsizetype(spec.caption.size()));
+  ApplyLook(widget, row);
+  const QString caption = QString::fromUtf8(row.caption.data(), qsizetype(row.caption.size()));
   if constexpr (requires { widget->setTitle(caption); }) {
     widget->setTitle(caption);
   } else if constexpr (requires { widget->setText(caption); }) {

@@ -21,13 +21,13 @@ void RegisterFontSubstitutes() {
   QFont::insertSubstitutions(kArial, kStandIns);
 }
 
-QFont MakeFont(const FontSpec& spec) {
-  QFont font(spec.face == Face::Arial ? kArial : kMsSansSerif);
+QFont MakeFont(const FontSpec& style) {
+  QFont font(style.face == Face::Arial ? kArial : kMsSansSerif);
   font.setStyleHint(QFont::SansSerif);
-  font.setPointSizeF(spec.points);
-  font.setBold(spec.bold);
-  font.setItalic(spec.italic);
-  font.setUnderline(spec.underline);
+  font.setPointSizeF(style.points);
+  font.setBold(style.bold);
+  font.setItalic(style.italic);
+  font.setUnderline(style.underline);
   font.setStrikeOut(false);
   return font;
 }

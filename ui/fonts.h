@@ -27,6 +27,6 @@ void RegisterFontSubstitutes();
 // A font with every attribute set explicitly, so nothing of it is inherited
 // from the parent widget (a frame's bold italic must not spread to its
 // option buttons).
-QFont MakeFont(const FontSpec& spec);
+QFont MakeFont(const FontSpec& style);
 
 }  // namespace ui

@@ -19,8 +19,8 @@ namespace {
 
 // Labels keep their text at the top of their box and never wrap unless the
 // design says so.
-QLabel* MakeLabel(QWidget* parent, const ControlSpec& spec, bool wrap = false) {
-  auto* label = MakeControl<QLabel>(parent, spec);
+QLabel* MakeLabel(QWidget* parent, const ControlSpec& row, bool wrap = false) {
+  auto* label = MakeControl<QLabel>(parent, row);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label->setWordWrap(wrap);
   return label;
@@ -28,16 +28,16 @@ QLabel* MakeLabel(QWidget* parent, const ControlSpec& spec, bool wrap = false) {
 
 // A single-line box that takes any text of any length; only the run's
 // check judges it. The label names the box for screen readers.
-QLineEdit* MakeTextBox(QWidget* parent, const ControlSpec& spec, QLabel* label) {
-  auto* box = MakeControl<QLineEdit>(parent, spec);
+QLineEdit* MakeTextBox(QWidget* parent, const ControlSpec& row, QLabel* label) {
+  auto* box = MakeControl<QLineEdit>(parent, row);
   box->setMaxLength(std::numeric_limits<int>::max());
   label->setBuddy(box);
   return box;
 }
 
 // No default button: Enter and Escape in a text box do nothing.
-QPushButton* MakeCommand(QWidget* parent, const ControlSpec& spec) {
-  auto* button = MakeControl<QPushButton>(parent, spec);
+QPushButton* MakeCommand(QWidget* parent, const ControlSpec& row) {
+  auto* button = MakeControl<QPushButton>(parent, row);
   button->setAutoDefault(false);
   button->setDefault(false);
   return button;
@@ -45,8 +45,8 @@ QPushButton* MakeCommand(QWidget* parent, const ControlSpec& spec) {
 
 // An option button inside its frame; the group keeps exactly one selected
 // and gives the selection as an id.
-QRadioButton* MakeOption(QWidget* frame, QButtonGroup* group, const ControlSpec& spec, int id) {
-  auto* option = MakeControl<QRadioButton>(frame, spec);
+QRadioButton* MakeOption(QWidget* frame, QButtonGroup* group, const ControlSpec& row, int id) {
+  auto* option = MakeControl<QRadioButton>(frame, row);
   group->addButton(option, id);
   return option;
 }

@@ -39,8 +39,8 @@ ReferenceWindow::ReferenceWindow(const WindowSpec& window, const PictureSpec& pi
   picture_->setPixmap(LoadPicture(picture.resource));
 }
 
-QPushButton* ReferenceWindow::addCommand(const ControlSpec& spec) {
-  auto* button = MakeControl<QPushButton>(this, spec);
+QPushButton* ReferenceWindow::addCommand(const ControlSpec& row) {
+  auto* button = MakeControl<QPushButton>(this, row);
   button->setAutoDefault(false);
   button->setDefault(false);
   button->raise();

@@ -24,7 +24,7 @@ class ReferenceWindow : public QWidget {
   // Adds a button after the ones before it in the tab order, drawn above
   // the picture; it is never a default button. The first one added takes
   // the focus when the window is first shown.
-  QPushButton* addCommand(const ControlSpec& spec);
+  QPushButton* addCommand(const ControlSpec& row);
 
   QLabel* picture() const { return picture_; }
 
