@@ -205,4 +205,16 @@ QString Fixed(double value, int decimals)
     return QString::number(value, 'f', decimals);
 }
 
+QImage ScannedTable(QSize size, unsigned seed, const std::function<void(QPainter&)>& draw)
+{
+    QImage image = Paper(size, seed);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    draw(p);
+    p.end();
+    AddScanGrain(image, seed + 1, 2);
+    return image;
+}
+
 } // namespace gen

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 
 #include <QColor>
 #include <QFont>
@@ -44,6 +45,10 @@ QImage Paper(QSize size, unsigned seed);
 
 // Light grain over the finished print, so ink and paper look scanned.
 void AddScanGrain(QImage& image, unsigned seed, int amplitude);
+
+// A printed table as scanned: paper, the table drawn antialiased in ink by
+// `draw`, then the scanner's grain. One seed gives the same picture every time.
+QImage ScannedTable(QSize size, unsigned seed, const std::function<void(QPainter&)>& draw);
 
 // Number as text with a fixed count of decimals and a period separator.
 QString Fixed(double value, int decimals);

@@ -86,14 +86,9 @@ void DrawRows(QPainter& p)
 
 QImage DrawRuralSigmaY()
 {
-    QImage image = gen::Paper({kWidth, kHeight}, 11);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    DrawLaw(p);
-    DrawRules(p);
-    DrawRows(p);
-    p.end();
-    gen::AddScanGrain(image, 12, 2);
-    return image;
+    return gen::ScannedTable({kWidth, kHeight}, 11, [](QPainter& p) {
+        DrawLaw(p);
+        DrawRules(p);
+        DrawRows(p);
+    });
 }

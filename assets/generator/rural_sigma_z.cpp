@@ -164,15 +164,10 @@ void DrawNote(QPainter& p)
 
 QImage DrawRuralSigmaZ()
 {
-    QImage image = gen::Paper({kWidth, kHeight}, 21);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    DrawTitle(p);
-    DrawPanel(p, kPanelLeft[0], kLeftPanel);
-    DrawPanel(p, kPanelLeft[1], kRightPanel);
-    DrawNote(p);
-    p.end();
-    gen::AddScanGrain(image, 22, 2);
-    return image;
+    return gen::ScannedTable({kWidth, kHeight}, 21, [](QPainter& p) {
+        DrawTitle(p);
+        DrawPanel(p, kPanelLeft[0], kLeftPanel);
+        DrawPanel(p, kPanelLeft[1], kRightPanel);
+        DrawNote(p);
+    });
 }

@@ -84,17 +84,12 @@ void DrawNote(QPainter& p)
 
 QImage DrawUrbanSpread()
 {
-    QImage image = gen::Paper({kWidth, kHeight}, 31);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    DrawTitle(p);
-    DrawRules(p);
-    p.setPen(gen::kInk);
-    DrawHead(p);
-    DrawRows(p);
-    DrawNote(p);
-    p.end();
-    gen::AddScanGrain(image, 32, 2);
-    return image;
+    return gen::ScannedTable({kWidth, kHeight}, 31, [](QPainter& p) {
+        DrawTitle(p);
+        DrawRules(p);
+        p.setPen(gen::kInk);
+        DrawHead(p);
+        DrawRows(p);
+        DrawNote(p);
+    });
 }
