@@ -8,17 +8,17 @@ namespace {
 // The farthest downwind distance a run may reach, km (inclusive).
 constexpr double kMaxDistanceLimit = 20;
 
-constexpr InputField kCheckOrder[] = {InputField::Mesafe, InputField::Rzg, InputField::Bc,
-                                      InputField::Em};
+constexpr InputField kCheckOrder[] = {InputField::Distance, InputField::WindSpeed, InputField::StackHeight,
+                                      InputField::EmissionRate};
 
 const std::string& TextOf(const InputTexts& texts, InputField field) {
   switch (field) {
-    case InputField::Mesafe: return texts.mesafe;
-    case InputField::Rzg: return texts.rzg;
-    case InputField::Bc: return texts.bc;
-    case InputField::Em: break;
+    case InputField::Distance: return texts.distance;
+    case InputField::WindSpeed: return texts.windSpeed;
+    case InputField::StackHeight: return texts.stackHeight;
+    case InputField::EmissionRate: break;
   }
-  return texts.em;
+  return texts.emissionRate;
 }
 
 // An empty box (nothing typed, blanks count as typed), a number beyond a
@@ -27,17 +27,17 @@ bool IsRefused(InputField field, const std::string& text) {
   if (text.empty()) return true;
   const NumberReading reading = ReadNumber(text);
   if (reading.outOfRange || reading.value <= 0) return true;
-  return field == InputField::Mesafe && reading.value > kMaxDistanceLimit;
+  return field == InputField::Distance && reading.value > kMaxDistanceLimit;
 }
 
 }  // namespace
 
 std::string_view RefusalMessage(InputField field) {
   switch (field) {
-    case InputField::Mesafe: return "Max. Uzaklik Degerine DIKKAT!!!";
-    case InputField::Rzg: return "Rüzgar Degerine DIKKAT!!!";
-    case InputField::Bc: return "Baca Yükseklik Degerine DIKKAT!!!";
-    case InputField::Em: break;
+    case InputField::Distance: return "Max. Uzaklik Degerine DIKKAT!!!";
+    case InputField::WindSpeed: return "Rüzgar Degerine DIKKAT!!!";
+    case InputField::StackHeight: return "Baca Yükseklik Degerine DIKKAT!!!";
+    case InputField::EmissionRate: break;
   }
   return "Emisyon Çikis Degerine DIKKAT!!!";
 }
@@ -51,10 +51,10 @@ std::optional<InputField> CheckInputs(const InputTexts& texts) {
 
 PlumeInputs ReadInputs(const InputTexts& texts, StabilityClass cls, AreaType area) {
   PlumeInputs inputs;
-  inputs.maxDistance = ReadNumber(texts.mesafe).value;
-  inputs.emissionRate = ReadNumber(texts.em).value;
-  inputs.stackHeight = ReadNumber(texts.bc).value;
-  inputs.windSpeed = ReadNumber(texts.rzg).value;
+  inputs.maxDistance = ReadNumber(texts.distance).value;
+  inputs.emissionRate = ReadNumber(texts.emissionRate).value;
+  inputs.stackHeight = ReadNumber(texts.stackHeight).value;
+  inputs.windSpeed = ReadNumber(texts.windSpeed).value;
   inputs.stabilityClass = cls;
   inputs.areaType = area;
   return inputs;

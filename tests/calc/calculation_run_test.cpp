@@ -36,9 +36,9 @@ class RecordingView final : public RunView {
   std::string separator = ".";
 };
 
-InputTexts Texts(const char* mesafe, const char* rzg = "5", const char* bc = "50",
-                 const char* em = "1") {
-  return {mesafe, rzg, bc, em};
+InputTexts Texts(const char* distance, const char* windSpeed = "5", const char* stackHeight = "50",
+                 const char* emissionRate = "1") {
+  return {distance, windSpeed, stackHeight, emissionRate};
 }
 
 size_t CountLines(const std::string& bytes) {
