@@ -5,15 +5,15 @@ namespace calc {
 std::string_view FaultName(ArithmeticFault fault) {
   switch (fault) {
     case ArithmeticFault::None:
-      return "hata yok (no fault)";
+      return "hata yok";
     case ArithmeticFault::Overflow:
-      return "taşma (overflow)";
+      return "sayı taşması";
     case ArithmeticFault::DivisionByZero:
-      return "sıfıra bölme (division by zero)";
+      return "sıfıra bölme";
     case ArithmeticFault::InvalidOperation:
-      return "geçersiz işlem (invalid operation)";
+      return "geçersiz işlem";
   }
-  return "bilinmeyen hata (unknown fault)";
+  return "bilinmeyen hata";
 }
 
 }  // namespace calc

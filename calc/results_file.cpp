@@ -1,7 +1,7 @@
 #include "calc/results_file.h"
 
 #include <cerrno>
-#include <cstring>
+#include <string>
 
 namespace calc {
 
@@ -53,8 +53,33 @@ bool ResultsFile::close() {
   return flushed && closed;
 }
 
+namespace {
+
+// The reason in the user's language. The C library's own wording is English
+// on most systems, so the causes a student can meet are named here; any other
+// keeps its number for whoever helps them.
+std::string Reason(int err) {
+  switch (err) {
+    case ENOSPC: return "diskte yer kalmadı";
+    case EACCES:
+    case EPERM: return "yazma izni yok";
+    case EROFS: return "salt okunur dosya sistemi";
+    case EISDIR: return "bu adda bir klasör var";
+    case ENOENT: return "klasör bulunamadı";
+    case EFBIG: return "dosya boyutu sınırı aşıldı";
+#ifdef EDQUOT
+    case EDQUOT: return "disk kotası doldu";
+#endif
+    case EIO: return "giriş/çıkış hatası";
+    case 0: return "yazma hatası";
+    default: return "sistem hatası " + std::to_string(err);
+  }
+}
+
+}  // namespace
+
 void ResultsFile::fail(int err) {
-  if (error_.empty()) error_ = err != 0 ? std::strerror(err) : "I/O error";
+  if (error_.empty()) error_ = Reason(err);
 }
 
 }  // namespace calc
