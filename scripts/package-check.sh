@@ -48,10 +48,9 @@ done
 step "desktop-file-validate"
 desktop=$tree/usr/share/applications/$app_id.desktop
 report=$(desktop-file-validate "$desktop" 2>&1) || fail "invalid desktop file: $report"
-if [[ -n $report ]]; then echo "$report"; fi
-# Hints pass (Education and Science are both main categories on purpose);
-# warnings and errors do not.
-if grep -qE ': (warning|error):' <<<"$report"; then fail "desktop file has warnings"; fi
+# One main category (Education, with Physics below it) leaves nothing to say,
+# not even a hint.
+[[ -z $report ]] || fail "desktop-file-validate reports: $report"
 
 step "appstreamcli validate"
 appstreamcli validate --no-net "$tree/usr/share/metainfo/$app_id.metainfo.xml" \
