@@ -16,6 +16,9 @@ packages=(
 # validators of the menu entry and metainfo, and xwininfo for the package check.
 if [[ "${1:-}" == "--test" ]]; then
   packages+=(clang libclang-rt-14-dev desktop-file-utils appstream x11-utils)
+  # The package check's Debian policy: lintian, the copyright and changelog
+  # reader, and man to render the manual pages.
+  packages+=(lintian python3-debian man-db)
 fi
 
 sudo_cmd=()

@@ -1,21 +1,25 @@
 #!/usr/bin/env bash
-# CI: builds the Debian package, validates its menu entry and metainfo,
-# installs it with apt-get, starts the installed program the way the menu
+# CI: builds the Debian package, holds it to Debian's policy (lintian, the
+# copyright file, changelog and manual pages), validates its menu entry and
+# metainfo, installs it with apt-get, starts the installed program the way the menu
 # does until its main window shows, and removes the package again.
 # Needs root (apt-get), runs headless under Xvfb, and stops at the first fault.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 app_id=io.github.yelduman
-deb=build-package/yelduman_1.00_amd64.deb
 
 fail() { echo "package check: $*" >&2; exit 1; }
 step() { echo "== package check: $*"; }
 
 scripts/install-deps.sh --test
-rm -f "$deb"
 scripts/package.sh
+# The version is project()'s, as the package build recorded it.
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-package/CMakeCache.txt)
+[[ -n $version ]] || fail "no project version in build-package/CMakeCache.txt"
+deb=build-package/yelduman_${version}_$(dpkg --print-architecture).deb
 [[ -f $deb ]] || fail "$deb was not made"
+[[ $(dpkg-deb -f "$deb" Version) == "$version" ]] || fail "$deb is not version $version"
 
 step "contents and dependencies"
 tree=$(mktemp -d)
@@ -35,7 +39,11 @@ for f in usr/bin/yelduman \
          "usr/share/applications/$app_id.desktop" \
          "usr/share/metainfo/$app_id.metainfo.xml" \
          usr/share/icons/hicolor/64x64/apps/yelduman.png \
-         usr/share/icons/hicolor/128x128/apps/yelduman.png; do
+         usr/share/icons/hicolor/128x128/apps/yelduman.png \
+         usr/share/doc/yelduman/copyright \
+         usr/share/doc/yelduman/changelog.gz \
+         usr/share/man/man1/yelduman.1.gz \
+         usr/share/man/tr/man1/yelduman.1.gz; do
   [[ -f $tree/$f ]] || fail "the package lacks /$f"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
@@ -43,6 +51,23 @@ echo "Depends: $depends"
 # The scan of the binary (libqt6widgets6) and the two that it cannot see.
 for d in libqt6widgets6 qt6-qpa-plugins fonts-liberation2; do
   [[ $depends == *"$d"* ]] || fail "Depends lacks $d"
+done
+
+step "lintian"
+# Errors and warnings fail; the info tags are shown for the record.
+lintian --fail-on error,warning --display-info "$deb" || fail "lintian finds faults in $deb"
+
+step "copyright, changelog and manual pages"
+/usr/bin/python3 packaging/check_package_docs.py "$tree" "$version" \
+  || fail "the package's documents are not in order"
+for page in usr/share/man/man1/yelduman.1.gz usr/share/man/tr/man1/yelduman.1.gz; do
+  # man-db's own renderer, as "man yelduman" shows the page: no complaint,
+  # and the heading and the page's name come out.
+  warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$tree/$page" 2>&1 >/dev/null)
+  [[ -z $warnings ]] || fail "/$page renders with warnings: $warnings"
+  text=$(LC_ALL=C.UTF-8 MANWIDTH=80 man -E UTF-8 -l "$tree/$page" 2>/dev/null)
+  grep -qE '^ +yelduman +- ' <<<"$text" && [[ $text == "YELDUMAN(1)"*"yelduman $version"* ]] \
+    || fail "/$page does not render"
 done
 
 step "desktop-file-validate"

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Builds the Debian package of yelduman from a Release build:
 #   build-package/yelduman_<version>_<arch>.deb
-# Install it with
-#   sudo apt-get install ./build-package/yelduman_1.00_amd64.deb
+# (the version is project()'s in CMakeLists.txt). Install it with
+#   sudo apt-get install ./build-package/yelduman_<version>_<arch>.deb
+# Whoever hands the package to others names themselves as its maintainer:
+#   cmake -S . -B build-package -D"YELDUMAN_MAINTAINER=Name <mail>"
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
