@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # CI: builds the Debian package, holds it to Debian's policy (lintian, the
 # copyright file, changelog and manual pages), validates its menu entry and
-# metainfo, installs it with apt-get, starts the installed program the way the menu
-# does until its main window shows, and removes the package again.
+# metainfo, installs it with apt-get, starts the installed program the way
+# the menu does until its main window shows, and removes the package again.
 # Needs root (apt-get), runs headless under Xvfb, and stops at the first fault.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -63,9 +63,11 @@ step "copyright, changelog and manual pages"
 for page in usr/share/man/man1/yelduman.1.gz usr/share/man/tr/man1/yelduman.1.gz; do
   # man-db's own renderer, as "man yelduman" shows the page: no complaint,
   # and the heading and the page's name come out.
-  warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$tree/$page" 2>&1 >/dev/null)
+  warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$tree/$page" 2>&1 >/dev/null) \
+    || fail "man cannot render /$page: $warnings"
   [[ -z $warnings ]] || fail "/$page renders with warnings: $warnings"
-  text=$(LC_ALL=C.UTF-8 MANWIDTH=80 man -E UTF-8 -l "$tree/$page" 2>/dev/null)
+  text=$(LC_ALL=C.UTF-8 MANWIDTH=80 man -E UTF-8 -l "$tree/$page" 2>/dev/null) \
+    || fail "man cannot render /$page"
   grep -qE '^ +yelduman +- ' <<<"$text" && [[ $text == "YELDUMAN(1)"*"yelduman $version"* ]] \
     || fail "/$page does not render"
 done
