@@ -53,11 +53,20 @@ void StartLikeTheProgram() {
   ui::RegisterFontSubstitutes();
 }
 
-void TypeTwentyKilometres(ui::Form1& form1) {
-  form1.Mesafe->setText(QStringLiteral("20"));
-  form1.Rzg->setText(QStringLiteral("5"));
-  form1.Bc->setText(QStringLiteral("50"));
-  form1.Em->setText(QStringLiteral("1"));
+template <class Control>
+Control* Find(const QWidget* window, const char* name) {
+  return window->findChild<Control*>(QString::fromLatin1(name));
+}
+
+void TypeTwentyKilometres(const ui::MainWindow& mainWindow) {
+  Find<QLineEdit>(&mainWindow, "Mesafe")->setText(QStringLiteral("20"));
+  Find<QLineEdit>(&mainWindow, "Rzg")->setText(QStringLiteral("5"));
+  Find<QLineEdit>(&mainWindow, "Bc")->setText(QStringLiteral("50"));
+  Find<QLineEdit>(&mainWindow, "Em")->setText(QStringLiteral("1"));
+}
+
+int ResultRowCount(const ui::ResultsWindow& results) {
+  return Find<QListWidget>(&results, "List1")->count();
 }
 
 long PeakResidentKiB() {
@@ -95,9 +104,9 @@ int Child(int argc, char* argv[], const std::string& mode) {
     InstantAnswer answer;
     app.installEventFilter(&answer);
     TypeTwentyKilometres(windows.mainWindow());
-    windows.mainWindow().hesap->click();
+    Find<QPushButton>(&windows.mainWindow(), "hesap")->click();
     QCoreApplication::processEvents();
-    std::printf("%d %ld\n", windows.resultsWindow().List1->count(), PeakResidentKiB());
+    std::printf("%d %ld\n", ResultRowCount(windows.resultsWindow()), PeakResidentKiB());
     std::fflush(stdout);
   }
   std::_Exit(0);
@@ -147,21 +156,22 @@ void Hesapla20km(benchmark::State& state) {
   qApp->installEventFilter(&answer);
   {
     ui::AppWindows windows;
-    ui::Form1& form1 = windows.mainWindow();
-    form1.show();
-    TypeTwentyKilometres(form1);
+    ui::MainWindow& mainWindow = windows.mainWindow();
+    mainWindow.show();
+    TypeTwentyKilometres(mainWindow);
+    QPushButton* calculate = Find<QPushButton>(&mainWindow, "hesap");
     for (auto _ : state) {
       state.PauseTiming();
-      if (ui::Form3* results = windows.resultsWindowIfCreated()) results->hide();
+      if (ui::ResultsWindow* results = windows.resultsWindowIfCreated()) results->hide();
       QCoreApplication::processEvents();
       state.ResumeTiming();
 
-      form1.hesap->click();
+      calculate->click();
       QCoreApplication::processEvents();  // the results window drawn
 
       state.PauseTiming();
-      ui::Form3* results = windows.resultsWindowIfCreated();
-      if (!results || !results->isVisible() || results->List1->count() != 1195) {
+      ui::ResultsWindow* results = windows.resultsWindowIfCreated();
+      if (!results || !results->isVisible() || ResultRowCount(*results) != 1195) {
         state.SkipWithError("the run did not show 1195 rows");
         break;
       }
