@@ -26,9 +26,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include "app/startup.h"
 #include "ui/app_windows.h"
-#include "ui/fonts.h"
-#include "ui/window_icon.h"
 
 namespace {
 
@@ -45,13 +44,6 @@ class InstantAnswer final : public QObject {
     return false;
   }
 };
-
-void StartLikeTheProgram() {
-  QApplication::setApplicationName(QStringLiteral("yelduman"));
-  QApplication::setApplicationVersion(QStringLiteral("1.00"));
-  QApplication::setWindowIcon(ui::StackIcon());
-  ui::RegisterFontSubstitutes();
-}
 
 template <class Control>
 Control* Find(const QWidget* window, const char* name) {
@@ -82,7 +74,7 @@ long PeakResidentKiB() {
 // "shown" on stdout once the main window (or a bare window) is on screen;
 // with "run", a 20 km run follows and the peak memory is printed.
 int Child(int argc, char* argv[], const std::string& mode) {
-  QApplication app(argc, argv);
+  QApplication application(argc, argv);
   if (mode == "bare") {
     QWidget window;
     window.resize(447, 293);
@@ -92,7 +84,7 @@ int Child(int argc, char* argv[], const std::string& mode) {
     std::fflush(stdout);
     std::_Exit(0);
   }
-  StartLikeTheProgram();
+  app::SetUpApplication();
   ui::AppWindows windows;
   windows.mainWindow().show();
   QCoreApplication::processEvents();
@@ -102,7 +94,7 @@ int Child(int argc, char* argv[], const std::string& mode) {
     QTemporaryDir dir;
     QDir::setCurrent(dir.path());
     InstantAnswer answer;
-    app.installEventFilter(&answer);
+    application.installEventFilter(&answer);
     TypeTwentyKilometres(windows.mainWindow());
     Find<QPushButton>(&windows.mainWindow(), "hesap")->click();
     QCoreApplication::processEvents();
@@ -196,8 +188,8 @@ int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   if (argc > 2 && std::strcmp(argv[1], "--child") == 0) return Child(argc, argv, argv[2]);
 
-  QApplication app(argc, argv);
-  StartLikeTheProgram();
+  QApplication application(argc, argv);
+  app::SetUpApplication();
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

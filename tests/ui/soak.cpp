@@ -21,9 +21,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "app/startup.h"
 #include "tests/ui/quiet_offscreen.h"
 #include "ui/app_windows.h"
-#include "ui/fonts.h"
 
 namespace {
 
@@ -55,10 +55,10 @@ long ResidentKilobytes() {
 
 int main(int argc, char* argv[]) {
   ui_testing::UseQuietOffscreenPlatform();
-  QApplication app(argc, argv);
+  QApplication application(argc, argv);
   const int runs = argc > 1 ? std::atoi(argv[1]) : 1000;
   const long maxGrowthKb = argc > 2 ? std::atol(argv[2]) : 1024;
-  ui::RegisterFontSubstitutes();
+  app::SetUpApplication();
 
   QTemporaryDir workDir;
   if (!workDir.isValid() || !QDir::setCurrent(workDir.path())) return 2;

@@ -21,8 +21,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "app/startup.h"
 #include "ui/app_windows.h"
-#include "ui/fonts.h"
 
 namespace {
 
@@ -55,8 +55,8 @@ void Save(QWidget* window, const QDir& dir, const QString& name) {
 
 int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  ui::RegisterFontSubstitutes();
+  QApplication application(argc, argv);
+  app::SetUpApplication();
   const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
   QDir::setCurrent(out.absolutePath());
 
