@@ -1,9 +1,10 @@
 // Developer tool: draws the main window, the results window after a 20 km
 // run, the run's message boxes and the five reference windows into PNG
-// files, to compare with the design by eye.
+// files, and lists every named control with its geometry and font. Two
+// builds that draw the same windows give byte-identical files (cmp them).
 //
 //   cmake --build build --target ui_screens
-//   build/tests/ui/ui_screens OUTPUT_DIR
+//   build/tools/ui_screens/ui_screens OUTPUT_DIR > OUTPUT_DIR/controls.txt
 //
 // Runs offscreen unless QT_QPA_PLATFORM names another platform. The results
 // file of the run is written to OUTPUT_DIR.
