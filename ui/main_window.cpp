@@ -105,10 +105,10 @@ void MainWindow::createControls() {
 // commands, the classes, the other three boxes and the areas, and ends on
 // KAYNAKLAR. Each option group is one stop, on its selected button.
 void MainWindow::chainTabOrder() {
-  QWidget* const order[] = {distanceBox_,   calculateButton_, exitButton_,    tableButton_,
-                            classA_,        classB_,          classC_,        classD_,
-                            classE_,        classF_,          windSpeedBox_,  stackHeightBox_,
-                            emissionRateBox_, urbanOption_,   ruralOption_,   referencesButton_};
+  QWidget* const order[] = {distanceBox_,     calculateButton_, exitButton_,   tableButton_,
+                            classA_,          classB_,          classC_,       classD_,
+                            classE_,          classF_,          windSpeedBox_, stackHeightBox_,
+                            emissionRateBox_, urbanOption_,     ruralOption_,  referencesButton_};
   for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 

@@ -91,7 +91,8 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < runs; ++i) {
       if (i == kWarmUpRuns) warmKb = ResidentKilobytes();
       calculate->click();
-      const auto* list = windows.resultsWindowIfCreated()->findChild<QListWidget*>(QStringLiteral("List1"));
+      const auto* list =
+          windows.resultsWindowIfCreated()->findChild<QListWidget*>(QStringLiteral("List1"));
       if (list->count() != kRowsOfTwentyKilometres) {
         std::fprintf(stderr, "run %d: the list does not hold 1195 rows\n", i + 1);
         return 1;

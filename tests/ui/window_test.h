@@ -47,13 +47,16 @@ class WindowTest : public ::testing::Test {
   void TearDown() override;
 
   ui::MainWindow& mainWindow() { return windows_->mainWindow(); }
-  ui::ResultsWindow* resultsWindow() { return windows_->resultsWindowIfCreated(); }  // null before a run
+  // Null before a run.
+  ui::ResultsWindow* resultsWindow() { return windows_->resultsWindowIfCreated(); }
   ui::AppWindows& windows() { return *windows_; }
 
   // The main window's control of that name.
   template <class Control = QWidget>
-  Control* mainControl(const char* name) { return Find<Control>(&mainWindow(), name); }
-  void click(const char* button);  // on the main window
+  Control* mainControl(const char* name) {
+    return Find<Control>(&mainWindow(), name);
+  }
+  void click(const char* button);   // on the main window
   void select(const char* option);  // atma to atmf, kir or kent
 
   // Mesafe, Rzg, Bc and Em, in that order.

@@ -103,8 +103,9 @@ int main(int argc, char* argv[]) {
   click(references, "Command2");
   click(references, "Command3");
   for (QWidget* window : std::initializer_list<QWidget*>{
-           windows.stabilityClassWindowIfCreated(), references, windows.ruralSigmaYWindowIfCreated(),
-           windows.ruralSigmaZWindowIfCreated(), windows.urbanSpreadWindowIfCreated()}) {
+           windows.stabilityClassWindowIfCreated(), references,
+           windows.ruralSigmaYWindowIfCreated(), windows.ruralSigmaZWindowIfCreated(),
+           windows.urbanSpreadWindowIfCreated()}) {
     Save(window, out, window->objectName());
     std::printf("%s \"%s\" %dx%d\n", qPrintable(window->objectName()),
                 qPrintable(window->windowTitle()), window->width(), window->height());
