@@ -26,9 +26,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include "app/startup.h"
 #include "ui/app_windows.h"
-#include "ui/fonts.h"
-#include "ui/window_icon.h"
 
 namespace {
 
@@ -46,18 +45,20 @@ class InstantAnswer final : public QObject {
   }
 };
 
-void StartLikeTheProgram() {
-  QApplication::setApplicationName(QStringLiteral("yelduman"));
-  QApplication::setApplicationVersion(QStringLiteral("1.00"));
-  QApplication::setWindowIcon(ui::StackIcon());
-  ui::RegisterFontSubstitutes();
+template <class Control>
+Control* Find(const QWidget* window, const char* name) {
+  return window->findChild<Control*>(QString::fromLatin1(name));
 }
 
-void TypeTwentyKilometres(ui::Form1& form1) {
-  form1.Mesafe->setText(QStringLiteral("20"));
-  form1.Rzg->setText(QStringLiteral("5"));
-  form1.Bc->setText(QStringLiteral("50"));
-  form1.Em->setText(QStringLiteral("1"));
+void TypeTwentyKilometres(const ui::MainWindow& mainWindow) {
+  Find<QLineEdit>(&mainWindow, "Mesafe")->setText(QStringLiteral("20"));
+  Find<QLineEdit>(&mainWindow, "Rzg")->setText(QStringLiteral("5"));
+  Find<QLineEdit>(&mainWindow, "Bc")->setText(QStringLiteral("50"));
+  Find<QLineEdit>(&mainWindow, "Em")->setText(QStringLiteral("1"));
+}
+
+int ResultRowCount(const ui::ResultsWindow& results) {
+  return Find<QListWidget>(&results, "List1")->count();
 }
 
 long PeakResidentKiB() {
@@ -73,7 +74,7 @@ long PeakResidentKiB() {
 // "shown" on stdout once the main window (or a bare window) is on screen;
 // with "run", a 20 km run follows and the peak memory is printed.
 int Child(int argc, char* argv[], const std::string& mode) {
-  QApplication app(argc, argv);
+  QApplication application(argc, argv);
   if (mode == "bare") {
     QWidget window;
     window.resize(447, 293);
@@ -83,7 +84,7 @@ int Child(int argc, char* argv[], const std::string& mode) {
     std::fflush(stdout);
     std::_Exit(0);
   }
-  StartLikeTheProgram();
+  app::SetUpApplication();
   ui::AppWindows windows;
   windows.mainWindow().show();
   QCoreApplication::processEvents();
@@ -93,11 +94,11 @@ int Child(int argc, char* argv[], const std::string& mode) {
     QTemporaryDir dir;
     QDir::setCurrent(dir.path());
     InstantAnswer answer;
-    app.installEventFilter(&answer);
+    application.installEventFilter(&answer);
     TypeTwentyKilometres(windows.mainWindow());
-    windows.mainWindow().hesap->click();
+    Find<QPushButton>(&windows.mainWindow(), "hesap")->click();
     QCoreApplication::processEvents();
-    std::printf("%d %ld\n", windows.resultsWindow().List1->count(), PeakResidentKiB());
+    std::printf("%d %ld\n", ResultRowCount(windows.resultsWindow()), PeakResidentKiB());
     std::fflush(stdout);
   }
   std::_Exit(0);
@@ -147,21 +148,22 @@ void Hesapla20km(benchmark::State& state) {
   qApp->installEventFilter(&answer);
   {
     ui::AppWindows windows;
-    ui::Form1& form1 = windows.mainWindow();
-    form1.show();
-    TypeTwentyKilometres(form1);
+    ui::MainWindow& mainWindow = windows.mainWindow();
+    mainWindow.show();
+    TypeTwentyKilometres(mainWindow);
+    QPushButton* calculate = Find<QPushButton>(&mainWindow, "hesap");
     for (auto _ : state) {
       state.PauseTiming();
-      if (ui::Form3* results = windows.resultsWindowIfCreated()) results->hide();
+      if (ui::ResultsWindow* results = windows.resultsWindowIfCreated()) results->hide();
       QCoreApplication::processEvents();
       state.ResumeTiming();
 
-      form1.hesap->click();
+      calculate->click();
       QCoreApplication::processEvents();  // the results window drawn
 
       state.PauseTiming();
-      ui::Form3* results = windows.resultsWindowIfCreated();
-      if (!results || !results->isVisible() || results->List1->count() != 1195) {
+      ui::ResultsWindow* results = windows.resultsWindowIfCreated();
+      if (!results || !results->isVisible() || ResultRowCount(*results) != 1195) {
         state.SkipWithError("the run did not show 1195 rows");
         break;
       }
@@ -186,8 +188,8 @@ int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   if (argc > 2 && std::strcmp(argv[1], "--child") == 0) return Child(argc, argv, argv[2]);
 
-  QApplication app(argc, argv);
-  StartLikeTheProgram();
+  QApplication application(argc, argv);
+  app::SetUpApplication();
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

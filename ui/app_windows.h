@@ -19,17 +19,19 @@ class AppWindows {
   AppWindows(const AppWindows&) = delete;
   AppWindows& operator=(const AppWindows&) = delete;
 
-  Form1& mainWindow() { return form1_; }
+  MainWindow& mainWindow() { return mainWindow_; }
   // The results window, created hidden the first time it is asked for.
-  Form3& resultsWindow();
+  ResultsWindow& resultsWindow();
   // Null until a run has needed it.
-  Form3* resultsWindowIfCreated() const { return form3_.get(); }
-  // The reference windows, each null until first shown.
-  Form2* tableWindowIfCreated() const { return form2_.get(); }
-  Form5* referencesWindowIfCreated() const { return form5_.get(); }
-  Form6* ruralSigmaYWindowIfCreated() const { return form6_.get(); }
-  Form7* ruralSigmaZWindowIfCreated() const { return form7_.get(); }
-  Form4* urbanSpreadWindowIfCreated() const { return form4_.get(); }
+  ResultsWindow* resultsWindowIfCreated() const { return resultsWindow_.get(); }
+  // The other windows, each null until first shown.
+  StabilityClassWindow* stabilityClassWindowIfCreated() const {
+    return stabilityClassWindow_.get();
+  }
+  ReferencesWindow* referencesWindowIfCreated() const { return referencesWindow_.get(); }
+  RuralSigmaYWindow* ruralSigmaYWindowIfCreated() const { return ruralSigmaYWindow_.get(); }
+  RuralSigmaZWindow* ruralSigmaZWindowIfCreated() const { return ruralSigmaZWindow_.get(); }
+  UrbanSpreadWindow* urbanSpreadWindowIfCreated() const { return urbanSpreadWindow_.get(); }
 
  private:
   // HESAPLA: one whole run, in line, from the main window's inputs.
@@ -40,14 +42,14 @@ class AppWindows {
   // then the references window goes; the coefficient tables stay as they are.
   void closeReferences();
 
-  Form1 form1_;
-  std::unique_ptr<Form3> form3_;
+  MainWindow mainWindow_;
+  std::unique_ptr<ResultsWindow> resultsWindow_;
   WindowRunView runView_;
-  std::unique_ptr<Form2> form2_;
-  std::unique_ptr<Form5> form5_;
-  std::unique_ptr<Form6> form6_;
-  std::unique_ptr<Form7> form7_;
-  std::unique_ptr<Form4> form4_;
+  std::unique_ptr<StabilityClassWindow> stabilityClassWindow_;
+  std::unique_ptr<ReferencesWindow> referencesWindow_;
+  std::unique_ptr<RuralSigmaYWindow> ruralSigmaYWindow_;
+  std::unique_ptr<RuralSigmaZWindow> ruralSigmaZWindow_;
+  std::unique_ptr<UrbanSpreadWindow> urbanSpreadWindow_;
 };
 
 }  // namespace ui

@@ -9,8 +9,8 @@ namespace {
 const QString kMsSansSerif = QStringLiteral("MS Sans Serif");
 const QString kArial = QStringLiteral("Arial");
 
-// Liberation Sans is metric-compatible with Arial, so captions take the
-// width the design gave them; DejaVu Sans only if it is missing.
+// Liberation Sans is metric-compatible with Arial, so captions fill the
+// width their layout rows give them; DejaVu Sans only if it is missing.
 const QStringList kStandIns = {QStringLiteral("Liberation Sans"),
                                QStringLiteral("DejaVu Sans")};
 
@@ -21,7 +21,7 @@ void RegisterFontSubstitutes() {
   QFont::insertSubstitutions(kArial, kStandIns);
 }
 
-QFont MakeFont(const FontSpec& style) {
+QFont MakeFont(const FontStyle& style) {
   QFont font(style.face == Face::Arial ? kArial : kMsSansSerif);
   font.setStyleHint(QFont::SansSerif);
   font.setPointSizeF(style.points);

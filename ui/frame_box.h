@@ -1,6 +1,6 @@
 #pragma once
-// A frame around a group of option buttons, drawn as the design has it: the
-// border runs through the middle of the caption, and the buttons inside
+// A frame around a group of option buttons, drawn the classic Windows way:
+// the border runs through the middle of the caption, and the buttons inside
 // are placed from the frame's own top-left corner, caption included.
 #include <QGroupBox>
 

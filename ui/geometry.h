@@ -1,5 +1,5 @@
 #pragma once
-// Window layout is designed in twips (1/1440 inch). This is the one place
+// Window layouts are given in twips (1/1440 inch). This is the one place
 // where twips become pixels: 15 twips per pixel at 96 dots per inch; Qt's
 // own high-DPI scaling takes it from there.
 #include <QRect>

@@ -13,13 +13,13 @@
 #include "ui/frame_box.h"
 #include "ui/main_window_layout.h"
 #include "ui/window_icon.h"
+#include "ui/window_setup.h"
 
 namespace ui {
 namespace {
 
-// Labels keep their text at the top of their box and never wrap unless the
-// design says so.
-QLabel* MakeLabel(QWidget* parent, const ControlSpec& row, bool wrap = false) {
+// Labels keep their text at the top of their box and wrap only when asked.
+QLabel* MakeLabel(QWidget* parent, const LayoutRow& row, bool wrap = false) {
   auto* label = MakeControl<QLabel>(parent, row);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label->setWordWrap(wrap);
@@ -28,7 +28,7 @@ QLabel* MakeLabel(QWidget* parent, const ControlSpec& row, bool wrap = false) {
 
 // A single-line box that takes any text of any length; only the run's
 // check judges it. The label names the box for screen readers.
-QLineEdit* MakeTextBox(QWidget* parent, const ControlSpec& row, QLabel* label) {
+QLineEdit* MakeTextBox(QWidget* parent, const LayoutRow& row, QLabel* label) {
   auto* box = MakeControl<QLineEdit>(parent, row);
   box->setMaxLength(std::numeric_limits<int>::max());
   label->setBuddy(box);
@@ -36,7 +36,7 @@ QLineEdit* MakeTextBox(QWidget* parent, const ControlSpec& row, QLabel* label) {
 }
 
 // No default button: Enter and Escape in a text box do nothing.
-QPushButton* MakeCommand(QWidget* parent, const ControlSpec& row) {
+QPushButton* MakeCommand(QWidget* parent, const LayoutRow& row) {
   auto* button = MakeControl<QPushButton>(parent, row);
   button->setAutoDefault(false);
   button->setDefault(false);
@@ -45,7 +45,7 @@ QPushButton* MakeCommand(QWidget* parent, const ControlSpec& row) {
 
 // An option button inside its frame; the group keeps exactly one selected
 // and gives the selection as an id.
-QRadioButton* MakeOption(QWidget* frame, QButtonGroup* group, const ControlSpec& row, int id) {
+QRadioButton* MakeOption(QWidget* frame, QButtonGroup* group, const LayoutRow& row, int id) {
   auto* option = MakeControl<QRadioButton>(frame, row);
   group->addButton(option, id);
   return option;
@@ -53,85 +53,87 @@ QRadioButton* MakeOption(QWidget* frame, QButtonGroup* group, const ControlSpec&
 
 }  // namespace
 
-Form1::Form1() {
-  setObjectName(QStringLiteral("Form1"));
-  setWindowTitle(QString::fromUtf8(form1::kTitle));
-  setWindowIcon(StackIcon());
-  setFont(MakeFont(kWindowFont));
-  setFixedSize(ToPixels(form1::kClient));
+namespace layout = main_window_layout;
 
+MainWindow::MainWindow() {
+  SetUpWindow(this, layout::kWindow, StackIcon());
   createControls();
   chainTabOrder();
 
-  connect(hesap, &QPushButton::clicked, this, &Form1::calculationRequested);
-  connect(tablo, &QPushButton::clicked, this, &Form1::tableRequested);
-  connect(KAYNAK, &QPushButton::clicked, this, &Form1::referencesRequested);
-  connect(bitir, &QPushButton::clicked, this, [] { EndProgram(); });
+  connect(calculateButton_, &QPushButton::clicked, this, &MainWindow::calculationRequested);
+  connect(tableButton_, &QPushButton::clicked, this, &MainWindow::tableRequested);
+  connect(referencesButton_, &QPushButton::clicked, this, &MainWindow::referencesRequested);
+  connect(exitButton_, &QPushButton::clicked, this, [] { EndProgram(); });
 
-  load();
+  selectStartingState();
 }
 
-void Form1::createControls() {
-  Label1 = MakeLabel(this, form1::Label1);
-  Label2 = MakeLabel(this, form1::Label2);
-  Mesafe = MakeTextBox(this, form1::Mesafe, Label2);
-  Label3 = MakeLabel(this, form1::Label3);
-  Rzg = MakeTextBox(this, form1::Rzg, Label3);
-  Label4 = MakeLabel(this, form1::Label4);
-  Bc = MakeTextBox(this, form1::Bc, Label4);
-  Label6 = MakeLabel(this, form1::Label6);
-  Em = MakeTextBox(this, form1::Em, Label6);
+void MainWindow::createControls() {
+  MakeLabel(this, layout::heading);
+  QLabel* prompt = MakeLabel(this, layout::distancePrompt);
+  distanceBox_ = MakeTextBox(this, layout::distanceBox, prompt);
+  prompt = MakeLabel(this, layout::windSpeedPrompt);
+  windSpeedBox_ = MakeTextBox(this, layout::windSpeedBox, prompt);
+  prompt = MakeLabel(this, layout::stackHeightPrompt);
+  stackHeightBox_ = MakeTextBox(this, layout::stackHeightBox, prompt);
+  prompt = MakeLabel(this, layout::emissionRatePrompt);
+  emissionRateBox_ = MakeTextBox(this, layout::emissionRateBox, prompt);
 
-  Frame2 = MakeControl<FrameBox>(this, form1::Frame2);
-  areaGroup_ = new QButtonGroup(Frame2);
-  kir = MakeOption(Frame2, areaGroup_, form1::kir, int(calc::AreaType::Rural));
-  kent = MakeOption(Frame2, areaGroup_, form1::kent, int(calc::AreaType::Urban));
+  auto* areaFrame = MakeControl<FrameBox>(this, layout::areaFrame);
+  areaGroup_ = new QButtonGroup(areaFrame);
+  ruralOption_ = MakeOption(areaFrame, areaGroup_, layout::ruralOption, int(calc::AreaType::Rural));
+  urbanOption_ = MakeOption(areaFrame, areaGroup_, layout::urbanOption, int(calc::AreaType::Urban));
 
-  Frame1 = MakeControl<FrameBox>(this, form1::Frame1);
-  classGroup_ = new QButtonGroup(Frame1);
-  atma = MakeOption(Frame1, classGroup_, form1::atma, int(calc::StabilityClass::A));
-  atmb = MakeOption(Frame1, classGroup_, form1::atmb, int(calc::StabilityClass::B));
-  atmc = MakeOption(Frame1, classGroup_, form1::atmc, int(calc::StabilityClass::C));
-  atmd = MakeOption(Frame1, classGroup_, form1::atmd, int(calc::StabilityClass::D));
-  atme = MakeOption(Frame1, classGroup_, form1::atme, int(calc::StabilityClass::E));
-  atmf = MakeOption(Frame1, classGroup_, form1::atmf, int(calc::StabilityClass::F));
+  auto* classFrame = MakeControl<FrameBox>(this, layout::classFrame);
+  classGroup_ = new QButtonGroup(classFrame);
+  using calc::StabilityClass;
+  classA_ = MakeOption(classFrame, classGroup_, layout::classA, int(StabilityClass::A));
+  classB_ = MakeOption(classFrame, classGroup_, layout::classB, int(StabilityClass::B));
+  classC_ = MakeOption(classFrame, classGroup_, layout::classC, int(StabilityClass::C));
+  classD_ = MakeOption(classFrame, classGroup_, layout::classD, int(StabilityClass::D));
+  classE_ = MakeOption(classFrame, classGroup_, layout::classE, int(StabilityClass::E));
+  classF_ = MakeOption(classFrame, classGroup_, layout::classF, int(StabilityClass::F));
 
-  Label5 = MakeLabel(this, form1::Label5, /*wrap=*/true);
-  tablo = MakeCommand(this, form1::tablo);
-  hesap = MakeCommand(this, form1::hesap);
-  bitir = MakeCommand(this, form1::bitir);
-  KAYNAK = MakeCommand(this, form1::KAYNAK);
+  MakeLabel(this, layout::gridNote, /*wrap=*/true);
+  tableButton_ = MakeCommand(this, layout::tableButton);
+  calculateButton_ = MakeCommand(this, layout::calculateButton);
+  exitButton_ = MakeCommand(this, layout::exitButton);
+  referencesButton_ = MakeCommand(this, layout::referencesButton);
 }
 
-// Tab goes from the distance box to HESAPLA, not to the wind speed: the
-// order of the design. Each option group is one stop, on its selected button.
-void Form1::chainTabOrder() {
-  QWidget* const order[] = {Mesafe, hesap, bitir, tablo, atma, atmb, atmc, atmd,
-                            atme,   atmf,  Rzg,   Bc,    Em,   kent, kir,  KAYNAK};
+// Tab goes from the distance box straight to HESAPLA, then the other
+// commands, the classes, the other three boxes and the areas, and ends on
+// KAYNAKLAR. Each option group is one stop, on its selected button.
+void MainWindow::chainTabOrder() {
+  QWidget* const order[] = {distanceBox_,     calculateButton_, exitButton_,   tableButton_,
+                            classA_,          classB_,          classC_,       classD_,
+                            classE_,          classF_,          windSpeedBox_, stackHeightBox_,
+                            emissionRateBox_, urbanOption_,     ruralOption_,  referencesButton_};
   for (std::size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-// The Load step: class A, then the urban area. The boxes stay empty.
-void Form1::load() {
-  atma->setChecked(true);
-  kent->setChecked(true);
-  Mesafe->setFocus(Qt::OtherFocusReason);
+// A fresh window: class A, then the urban area; the boxes stay empty and
+// the distance box has the focus.
+void MainWindow::selectStartingState() {
+  classA_->setChecked(true);
+  urbanOption_->setChecked(true);
+  distanceBox_->setFocus(Qt::OtherFocusReason);
 }
 
-calc::InputTexts Form1::inputTexts() const {
-  return {Mesafe->text().toStdString(), Rzg->text().toStdString(), Bc->text().toStdString(),
-          Em->text().toStdString()};
+calc::InputTexts MainWindow::inputTexts() const {
+  return {distanceBox_->text().toStdString(), windSpeedBox_->text().toStdString(),
+          stackHeightBox_->text().toStdString(), emissionRateBox_->text().toStdString()};
 }
 
-calc::StabilityClass Form1::stabilityClass() const {
+calc::StabilityClass MainWindow::stabilityClass() const {
   return static_cast<calc::StabilityClass>(classGroup_->checkedId());
 }
 
-calc::AreaType Form1::areaType() const {
-  return kent->isChecked() ? calc::AreaType::Urban : calc::AreaType::Rural;
+calc::AreaType MainWindow::areaType() const {
+  return urbanOption_->isChecked() ? calc::AreaType::Urban : calc::AreaType::Rural;
 }
 
-void Form1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
   event->ignore();
   EndProgram();
 }

@@ -1,6 +1,6 @@
 #pragma once
-// Form1, the main window: the four inputs, the two option groups and the
-// four commands.
+// The main window: the four inputs, the two option groups and the four
+// commands.
 #include <QWidget>
 
 #include "calc/input_check.h"
@@ -8,49 +8,22 @@
 
 class QButtonGroup;
 class QCloseEvent;
-class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
 namespace ui {
 
-class Form1 final : public QWidget {
+class MainWindow final : public QWidget {
   Q_OBJECT
 
  public:
-  Form1();
+  MainWindow();
 
   // The four texts exactly as typed, and the two selections: what a run reads.
   calc::InputTexts inputTexts() const;
   calc::StabilityClass stabilityClass() const;
   calc::AreaType areaType() const;
-
-  QLabel* Label1;
-  QLabel* Label2;
-  QLabel* Label3;
-  QLabel* Label4;
-  QLabel* Label5;
-  QLabel* Label6;
-  QLineEdit* Mesafe;
-  QLineEdit* Rzg;
-  QLineEdit* Bc;
-  QLineEdit* Em;
-  QGroupBox* Frame1;
-  QRadioButton* atma;
-  QRadioButton* atmb;
-  QRadioButton* atmc;
-  QRadioButton* atmd;
-  QRadioButton* atme;
-  QRadioButton* atmf;
-  QGroupBox* Frame2;
-  QRadioButton* kir;
-  QRadioButton* kent;
-  QPushButton* tablo;
-  QPushButton* hesap;
-  QPushButton* bitir;
-  QPushButton* KAYNAK;
 
  signals:
   void calculationRequested();  // HESAPLA
@@ -64,10 +37,26 @@ class Form1 final : public QWidget {
  private:
   void createControls();
   void chainTabOrder();
-  void load();
+  void selectStartingState();
 
+  QLineEdit* distanceBox_;
+  QLineEdit* windSpeedBox_;
+  QLineEdit* stackHeightBox_;
+  QLineEdit* emissionRateBox_;
   QButtonGroup* classGroup_;
+  QRadioButton* classA_;
+  QRadioButton* classB_;
+  QRadioButton* classC_;
+  QRadioButton* classD_;
+  QRadioButton* classE_;
+  QRadioButton* classF_;
   QButtonGroup* areaGroup_;
+  QRadioButton* ruralOption_;
+  QRadioButton* urbanOption_;
+  QPushButton* tableButton_;
+  QPushButton* calculateButton_;
+  QPushButton* exitButton_;
+  QPushButton* referencesButton_;
 };
 
 // Ends the program at once: no window is asked to close first.

@@ -5,22 +5,22 @@
 
 namespace ui {
 
-Form5::Form5()
-    : ReferenceWindow(form5::kWindow, form5::Image4),
-      Image4(picture()),
-      Command1(addCommand(form5::Command1)),
-      Command2(addCommand(form5::Command2)),
-      Command3(addCommand(form5::Command3)),
-      Command4(addCommand(form5::Command4)) {
-  connect(Command1, &QPushButton::clicked, this, &Form5::ruralSigmaYRequested);
-  connect(Command2, &QPushButton::clicked, this, &Form5::ruralSigmaZRequested);
-  connect(Command3, &QPushButton::clicked, this, &Form5::urbanSpreadRequested);
-  connect(Command4, &QPushButton::clicked, this, &Form5::closeRequested);
+namespace layout = references_layout;
+
+ReferencesWindow::ReferencesWindow() : PictureWindow(layout::kWindow, layout::kPicture) {
+  connect(addCommand(layout::ruralSigmaYButton), &QPushButton::clicked, this,
+          &ReferencesWindow::ruralSigmaYRequested);
+  connect(addCommand(layout::ruralSigmaZButton), &QPushButton::clicked, this,
+          &ReferencesWindow::ruralSigmaZRequested);
+  connect(addCommand(layout::urbanSpreadButton), &QPushButton::clicked, this,
+          &ReferencesWindow::urbanSpreadRequested);
+  connect(addCommand(layout::closeButton), &QPushButton::clicked, this,
+          &ReferencesWindow::closeRequested);
 }
 
 // While this window is up the main window is hidden; closing it from the
 // title bar must bring the main window back, as K A P A T does.
-void Form5::closeEvent(QCloseEvent* event) {
+void ReferencesWindow::closeEvent(QCloseEvent* event) {
   event->ignore();
   emit closeRequested();
 }

@@ -3,43 +3,39 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "ui/control_spec.h"
+#include "ui/layout_row.h"
+#include "ui/window_setup.h"
 
 namespace ui {
-namespace form3 {
+namespace {
 
-inline constexpr TwipSize kClient{5835, 7200};
-inline constexpr char kTitle[] = "Form3";
+// Titled "Form3", with its bare name rather than a caption: intended.
+inline constexpr WindowLayout kWindow{"Form3", "Form3", {5835, 7200}};
 
 // clang-format off
-inline constexpr ControlSpec List1{"List1", "",      { 360,  360, 4935, 5910}};
-inline constexpr ControlSpec kapat{"kapat", "KAPAT", {1800, 6480, 2055,  375}};
+inline constexpr LayoutRow kRowList{"List1", "",          { 360,  360, 4935, 5910}};
+inline constexpr LayoutRow kCloseButton{"kapat", "KAPAT", {1800, 6480, 2055,  375}};
 // clang-format on
 
-}  // namespace form3
+}  // namespace
 
 // The title bar's close hides the window like KAPAT (a top-level widget is
 // only hidden by close()); the rows stay until the next run replaces them.
-Form3::Form3() {
-  setObjectName(QStringLiteral("Form3"));
-  setWindowTitle(QString::fromUtf8(form3::kTitle));
-  setFont(MakeFont(kWindowFont));
-  setFixedSize(ToPixels(form3::kClient));
+ResultsWindow::ResultsWindow() {
+  SetUpWindow(this, kWindow);
 
-  List1 = MakeControl<QListWidget>(this, form3::List1);
-  List1->setSelectionMode(QAbstractItemView::SingleSelection);
-  List1->setUniformItemSizes(true);
-  List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  rows_ = MakeControl<QListWidget>(this, kRowList);
+  rows_->setSelectionMode(QAbstractItemView::SingleSelection);
+  rows_->setUniformItemSizes(true);
+  rows_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-  kapat = MakeControl<QPushButton>(this, form3::kapat);
-  kapat->setAutoDefault(false);
-  connect(kapat, &QPushButton::clicked, this, &QWidget::hide);
+  auto* closeButton = MakeControl<QPushButton>(this, kCloseButton);
+  closeButton->setAutoDefault(false);
+  connect(closeButton, &QPushButton::clicked, this, &QWidget::hide);
 }
 
-void Form3::bringUp() {
-  show();
-  raise();
-  activateWindow();
-}
+void ResultsWindow::clearRows() { rows_->clear(); }
+
+void ResultsWindow::addRow(const QString& text) { rows_->addItem(text); }
 
 }  // namespace ui

@@ -1,24 +1,23 @@
 #pragma once
-// Form3, the results window: the rows of the last run and a close button.
+// The results window: the rows of the last run and a close button.
 #include <QWidget>
 
 class QListWidget;
-class QPushButton;
 
 namespace ui {
 
-class Form3 final : public QWidget {
+class ResultsWindow final : public QWidget {
   Q_OBJECT
 
  public:
-  Form3();
+  ResultsWindow();
 
-  // Shows the window, or brings it to the front and activates it when it
-  // is already visible.
-  void bringUp();
+  // The list keeps its rows until the next run empties it.
+  void clearRows();
+  void addRow(const QString& text);
 
-  QListWidget* List1;
-  QPushButton* kapat;
+ private:
+  QListWidget* rows_;
 };
 
 }  // namespace ui

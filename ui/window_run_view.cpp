@@ -2,32 +2,26 @@
 
 #include <utility>
 
-#include <QListWidget>
 #include <QLocale>
 #include <QMessageBox>
 
 #include "ui/results_window.h"
+#include "ui/utf8.h"
+#include "ui/window_setup.h"
 
 namespace ui {
-namespace {
 
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-}  // namespace
-
-WindowRunView::WindowRunView(QWidget* boxOwner, std::function<Form3&()> resultsWindow)
+WindowRunView::WindowRunView(QWidget* boxOwner, std::function<ResultsWindow&()> resultsWindow)
     : boxOwner_(boxOwner), resultsWindow_(std::move(resultsWindow)) {}
 
 void WindowRunView::prepareList(std::string_view headerRow) {
-  QListWidget* list = resultsWindow_().List1;
-  list->clear();
-  list->addItem(FromUtf8(headerRow));
+  ResultsWindow& results = resultsWindow_();
+  results.clearRows();
+  results.addRow(FromUtf8(headerRow));
 }
 
 void WindowRunView::addRow(std::string_view rowText) {
-  resultsWindow_().List1->addItem(FromUtf8(rowText));
+  resultsWindow_().addRow(FromUtf8(rowText));
 }
 
 void WindowRunView::showRefusal(std::string_view message) {
@@ -42,7 +36,7 @@ void WindowRunView::reportFault(std::string_view message) {
   ShowMessage(boxOwner_, calc::kFaultTitle, message);
 }
 
-void WindowRunView::showResults() { resultsWindow_().bringUp(); }
+void WindowRunView::showResults() { BringUp(&resultsWindow_()); }
 
 std::string WindowRunView::decimalSeparator() const {
   return QLocale().decimalPoint().toStdString();

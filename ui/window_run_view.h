@@ -11,13 +11,13 @@ class QWidget;
 
 namespace ui {
 
-class Form3;
+class ResultsWindow;
 
 class WindowRunView final : public calc::RunView {
  public:
   // `boxOwner` is the window the message boxes stand over; `resultsWindow`
   // hands out the results window, creating it hidden on first need.
-  WindowRunView(QWidget* boxOwner, std::function<Form3&()> resultsWindow);
+  WindowRunView(QWidget* boxOwner, std::function<ResultsWindow&()> resultsWindow);
 
   void prepareList(std::string_view headerRow) override;
   void addRow(std::string_view rowText) override;
@@ -29,7 +29,7 @@ class WindowRunView final : public calc::RunView {
 
  private:
   QWidget* boxOwner_;
-  std::function<Form3&()> resultsWindow_;
+  std::function<ResultsWindow&()> resultsWindow_;
 };
 
 // A modal message box with the text, the title, one OK button and no icon;

@@ -18,7 +18,7 @@ inline const QColor kInk{34, 31, 28};
 QFont MakeFont(const QString& family, int pixelSize, bool bold = false,
                bool italic = false);
 
-// The print face of the scanned textbook tables.
+// The print face of the scanned coefficient tables.
 QFont Serif(int pixelSize, bool bold = false, bool italic = false);
 
 // The same font with antialiasing switched off, for the 16-colour picture.

@@ -1,4 +1,4 @@
-// The rural horizontal spread table as printed in the textbook: the angle law
+// The rural horizontal spread table as a scanned printed page shows it: the angle law
 // for sigmaY and the intercept c and slope d of the half-angle per class.
 
 #include "drawings.h"

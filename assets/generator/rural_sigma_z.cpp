@@ -1,4 +1,4 @@
-// The rural vertical spread table as printed in the textbook: per class the
+// The rural vertical spread table as a scanned printed page shows it: per class the
 // distance bands with a and b of sigmaZ = a x^b, and the sigmaZ that the law
 // gives at each band's upper boundary. Two panels side by side: A to D on
 // the left, E and F on the right.

@@ -1,4 +1,4 @@
-// The urban spread table as printed in the textbook: Briggs' empirical
+// The urban spread table as a scanned printed page shows it: Briggs' empirical
 // expressions for sigmaY and sigmaZ, x in metres, one row per class group.
 
 #include "drawings.h"

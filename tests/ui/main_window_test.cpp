@@ -21,25 +21,25 @@ using MainWindowTest = WindowTest;
 
 TEST_F(MainWindowTest, StartsAloneWithClassAUrbanEmptyBoxesAndFocusInTheDistance) {
   for (QWidget* w : QApplication::topLevelWidgets()) {
-    EXPECT_EQ(w->isVisible(), w == &form1()) << w->objectName().toStdString();
+    EXPECT_EQ(w->isVisible(), w == &mainWindow()) << w->objectName().toStdString();
   }
-  EXPECT_EQ(form1().windowTitle(), "Yelduman");
-  EXPECT_EQ(form1().stabilityClass(), calc::StabilityClass::A);
-  EXPECT_EQ(form1().areaType(), calc::AreaType::Urban);
-  EXPECT_EQ(QApplication::focusWidget(), form1().Mesafe);
-  EXPECT_EQ(form3(), nullptr);
-  for (QPushButton* button : form1().findChildren<QPushButton*>()) {
+  EXPECT_EQ(mainWindow().windowTitle(), "Yelduman");
+  EXPECT_EQ(mainWindow().stabilityClass(), calc::StabilityClass::A);
+  EXPECT_EQ(mainWindow().areaType(), calc::AreaType::Urban);
+  EXPECT_EQ(QApplication::focusWidget(), mainControl<QLineEdit>("Mesafe"));
+  EXPECT_EQ(resultsWindow(), nullptr);
+  for (QPushButton* button : mainWindow().findChildren<QPushButton*>()) {
     EXPECT_FALSE(button->isDefault() || button->autoDefault()) << button->text().toStdString();
   }
 
   // Each box is empty and named by its label, and Enter or Escape in it
   // starts nothing. (The megabyte texts below show there is no length limit.)
-  const QLabel* labels[] = {form1().Label2, form1().Label3, form1().Label4, form1().Label6};
+  const char* const labels[] = {"Label2", "Label3", "Label4", "Label6"};
   for (int i = 0; i < 4; ++i) {
     QLineEdit* box = boxes()[i];
     SCOPED_TRACE(box->objectName().toStdString());
     EXPECT_TRUE(box->text().isEmpty());
-    EXPECT_EQ(labels[i]->buddy(), box);
+    EXPECT_EQ(mainControl<QLabel>(labels[i])->buddy(), box);
     box->setFocus();
     for (const auto key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
       QTest::keyClick(box, key);
@@ -48,7 +48,7 @@ TEST_F(MainWindowTest, StartsAloneWithClassAUrbanEmptyBoxesAndFocusInTheDistance
   EXPECT_FALSE(QFile::exists("yelduman.txt"));
 }
 
-TEST_F(MainWindowTest, TabGoesFromTheDistanceToHesaplaAndRoundTheDesignedOrder) {
+TEST_F(MainWindowTest, TabGoesFromTheDistanceToHesaplaThenRoundTheCommandsClassesBoxesAndAreas) {
   QStringList visited;
   for (int i = 0; i < 10; ++i) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -72,18 +72,18 @@ class MainWindowTextTest : public WindowTest, public ::testing::WithParamInterfa
 TEST_P(MainWindowTextTest, GetsItsOneBoxAndKeepsTextsSelectionsAndFocus) {
   const TextCase& c = GetParam();
   type(c.texts);
-  form1().Bc->setFocus();
-  form1().atmc->setChecked(true);
+  mainControl<QLineEdit>("Bc")->setFocus();
+  select("atmc");
 
   const bool refused = c.message != kCompletionText;
   ExpectBox(pressHesapla(), refused ? "HATA" : "IS TAMAM", c.message);
-  EXPECT_EQ(form1().focusWidget(), form1().Bc);
+  EXPECT_EQ(mainWindow().focusWidget(), mainControl<QLineEdit>("Bc"));
   EXPECT_EQ(texts(), c.texts);
-  EXPECT_EQ(form1().stabilityClass(), calc::StabilityClass::C);
-  EXPECT_EQ(form1().areaType(), calc::AreaType::Urban);
+  EXPECT_EQ(mainWindow().stabilityClass(), calc::StabilityClass::C);
+  EXPECT_EQ(mainWindow().areaType(), calc::AreaType::Urban);
   if (refused) {  // the list got as far as the header; the results stay hidden
     EXPECT_EQ(listRows(), QStringList{"X\tY\tDisp"});
-    EXPECT_FALSE(form3()->isVisible());
+    EXPECT_FALSE(resultsWindow()->isVisible());
   }
 }
 
@@ -123,18 +123,18 @@ TEST_F(MainWindowTest, BitirOrTitleBarEndsTheEventLoopWithCodeZeroAndClosesNoWin
     QTimer deadline;  // the program's own event loop; 99 if nothing ends it
     QObject::connect(&deadline, &QTimer::timeout, &deadline, [] { QCoreApplication::exit(99); });
     deadline.start(5000);
-    QTimer::singleShot(0, &form1(), command);
+    QTimer::singleShot(0, &mainWindow(), command);
     EXPECT_EQ(QCoreApplication::exec(), 0);
     EXPECT_EQ(takeWindowLog(), QStringList{}) << "windows hidden on the way out";
   };
-  endBy([this] { form1().bitir->click(); });
+  endBy([this] { click("bitir"); });
   EXPECT_FALSE(QFile::exists("yelduman.txt"));
 
   type({"1", "5", "50", "1"});
   ExpectBox(pressHesapla(), "IS TAMAM", kCompletionText);
   openEveryReferenceWindow();  // and the results window
-  endBy([this] { form1().bitir->click(); });
-  endBy([this] { form1().close(); });
+  endBy([this] { click("bitir"); });
+  endBy([this] { mainWindow().close(); });
 }
 
 }  // namespace

@@ -33,7 +33,7 @@ void ExpectInFrontWithFocusOn(QWidget* window, const char* button) {
 
 struct TableCase {
   const char* name;
-  QPushButton* const ui::Form5::*opener;  // null: TABLO on the main window
+  const char* opener;  // a button of the references window; null: TABLO on the main window
   const char* closeButton;
 };
 void PrintTo(const TableCase& c, std::ostream* os) { *os << c.name; }
@@ -47,22 +47,24 @@ TEST_P(ReferenceWindowTest, OneWindowInFrontHiddenByItsButtonOrTitleBarLeavingTh
   const TableCase& c = GetParam();
   const QString name = QString::fromUtf8(c.name);
   type({"1", "5", "50", "1"});
-  form1().atmc->setChecked(true);
-  form1().kir->setChecked(true);
+  select("atmc");
+  select("kir");
   ExpectBox(pressHesapla(), "IS TAMAM", kCompletionText);
   const QByteArray file = resultsBytes();
   const QStringList rows = listRows();
   takeWindowLog();
 
-  QWidget* opener = &form1();
+  QWidget* opener = &mainWindow();
   if (c.opener != nullptr) {
-    form1().KAYNAK->click();
+    click("KAYNAK");
     opener = windows().referencesWindowIfCreated();
     ExpectInFrontWithFocusOn(opener, "Command1");
     EXPECT_EQ(takeWindowLog(), QStringList({"-Form1", "+Form5"}));
   }
-  ui::Form5* form5 = windows().referencesWindowIfCreated();
-  const auto open = [&] { c.opener ? (form5->*c.opener)->click() : form1().tablo->click(); };
+  QWidget* references = windows().referencesWindowIfCreated();
+  const auto open = [&] {
+    c.opener ? Find<QPushButton>(references, c.opener)->click() : click("tablo");
+  };
   EXPECT_EQ(OnlyWindowNamed(name), nullptr);
   open();
   QWidget* table = OnlyWindowNamed(name);
@@ -88,27 +90,27 @@ TEST_P(ReferenceWindowTest, OneWindowInFrontHiddenByItsButtonOrTitleBarLeavingTh
 
   // K A P A T and the references' title bar bring the main window back
   // first, then hide the references; the table stays open.
-  if (form5 != nullptr) {
-    form5->Command4->click();
-    form1().KAYNAK->click();
-    EXPECT_EQ(OnlyWindowNamed("Form5"), form5);
-    form5->close();
+  if (references != nullptr) {
+    Find<QPushButton>(references, "Command4")->click();
+    click("KAYNAK");
+    EXPECT_EQ(OnlyWindowNamed("Form5"), references);
+    references->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(takeWindowLog(),
               QStringList({"+Form1", "-Form5", "-Form1", "+Form5", "+Form1", "-Form5"}));
   }
   EXPECT_EQ(texts(), QStringList({"1", "5", "50", "1"}));
-  EXPECT_EQ(form1().stabilityClass(), calc::StabilityClass::C);
-  EXPECT_EQ(form1().areaType(), calc::AreaType::Rural);
+  EXPECT_EQ(mainWindow().stabilityClass(), calc::StabilityClass::C);
+  EXPECT_EQ(mainWindow().areaType(), calc::AreaType::Rural);
   EXPECT_EQ(resultsBytes(), file);
   EXPECT_EQ(listRows(), rows);
 }
 
 INSTANTIATE_TEST_SUITE_P(EachTable, ReferenceWindowTest,
                          ::testing::Values(TableCase{"Form2", nullptr, "kapat"},
-                                           TableCase{"Form6", &ui::Form5::Command1, "Command1"},
-                                           TableCase{"Form7", &ui::Form5::Command2, "Command1"},
-                                           TableCase{"Form4", &ui::Form5::Command3, "Command1"}),
+                                           TableCase{"Form6", "Command1", "Command1"},
+                                           TableCase{"Form7", "Command2", "Command1"},
+                                           TableCase{"Form4", "Command3", "Command1"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 using ReferenceWindowsTest = WindowTest;
@@ -146,7 +148,7 @@ TEST_F(ReferenceWindowsTest, EveryPictureLoadsAtItsSizeAndIsShownWholeBelowTheBu
 
     QWidget* window = OnlyWindowNamed(p.window);
     ASSERT_NE(window, nullptr);
-    if (window == &form1()) {
+    if (window == &mainWindow()) {
       EXPECT_TRUE(window->windowIcon().availableSizes().contains(p.size));
       continue;
     }

@@ -42,14 +42,14 @@ using WindowRunTest = WindowTest;
 TEST_F(WindowRunTest, TwentyKilometresInTurkishFillFileAndCommaListAndShowTheResultsAfterTheBox) {
   QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
   type({"20", "5", "50", "1"});
-  form1().atmd->setChecked(true);
+  select("atmd");
   const SeenBox box = pressHesapla();
   ExpectBox(box, "IS TAMAM", kCompletionText);
   EXPECT_FALSE(box.resultsWindowVisible) << "shown before the box was dismissed";
 
-  ASSERT_TRUE(form3()->isVisible());
-  EXPECT_EQ(form3()->parentWidget(), nullptr);
-  EXPECT_EQ(form3()->windowTitle(), "Form3");
+  ASSERT_TRUE(resultsWindow()->isVisible());
+  EXPECT_EQ(resultsWindow()->parentWidget(), nullptr);
+  EXPECT_EQ(resultsWindow()->windowTitle(), "Form3");
   EXPECT_EQ(listRows().size(), 1195);
   EXPECT_TRUE(listRows().at(1).contains(',')) << listRows().at(1).toStdString();
   ExpectListShowsFile(listRows(), resultsBytes(), ',');
@@ -58,18 +58,18 @@ TEST_F(WindowRunTest, TwentyKilometresInTurkishFillFileAndCommaListAndShowTheRes
 TEST_F(WindowRunTest, ResultsWindowKeepsTheLastRunsRowsAndComesBackWithEveryCompletedRun) {
   type({"1", "5", "50", "1"});
   ExpectBox(pressHesapla(), "IS TAMAM", kCompletionText);
-  ui::Form3* results = form3();
+  ui::ResultsWindow* results = resultsWindow();
   EXPECT_EQ(listRows().size(), 61);
 
   // A refusal while it is shown empties it down to the header row.
-  form1().Mesafe->setText("25");
+  mainControl<QLineEdit>("Mesafe")->setText("25");
   ExpectBox(pressHesapla(), "HATA", "Max. Uzaklik Degerine DIKKAT!!!");
   EXPECT_EQ(listRows(), QStringList{"X\tY\tDisp"});
 
   // The next run replaces the rows and brings the visible window forward.
-  form1().activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&form1()));
-  form1().Mesafe->setText("0.1");
+  mainWindow().activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&mainWindow()));
+  mainControl<QLineEdit>("Mesafe")->setText("0.1");
   ExpectBox(pressHesapla(), "IS TAMAM", kCompletionText);
   EXPECT_TRUE(QTest::qWaitForWindowActive(results));
   ExpectListShowsFile(listRows(), resultsBytes(), '.');
@@ -78,11 +78,11 @@ TEST_F(WindowRunTest, ResultsWindowKeepsTheLastRunsRowsAndComesBackWithEveryComp
   // KAPAT and the title bar's close only hide it, with its rows; the next
   // completed run shows the same window again. The main window never moves.
   for (const bool byTitleBar : {false, true}) {
-    byTitleBar ? void(results->close()) : results->kapat->click();
+    byTitleBar ? void(results->close()) : Find<QPushButton>(results, "kapat")->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(listRows().size(), 7);
     ExpectBox(pressHesapla(), "IS TAMAM", kCompletionText);
-    EXPECT_EQ(form3(), results);
+    EXPECT_EQ(resultsWindow(), results);
   }
   EXPECT_EQ(takeWindowLog(), QStringList({"+Form3", "-Form3", "+Form3", "-Form3", "+Form3"}));
 }
@@ -130,8 +130,8 @@ TEST_F(WindowTest, FaultsOneAfterAnotherInOneSession) {
        },
        "1", "yelduman.txt"},
   };
-  form1().kir->setChecked(true);
-  form1().atmb->setChecked(true);
+  select("kir");
+  select("atmb");
   for (const FaultCase& c : cases) {
     SCOPED_TRACE(c.name);
     type({"2", "5", "50", c.emission});
@@ -146,15 +146,15 @@ TEST_F(WindowTest, FaultsOneAfterAnotherInOneSession) {
     clear();
     ExpectBox(box, "HATA", box.text);
     EXPECT_TRUE(box.text.contains(QString::fromUtf8(c.reportNames))) << box.text.toStdString();
-    EXPECT_TRUE(form3() == nullptr || !form3()->isVisible());
+    EXPECT_TRUE(resultsWindow() == nullptr || !resultsWindow()->isVisible());
     EXPECT_EQ(texts(), QStringList({"2", "5", "50", c.emission}));
-    EXPECT_EQ(form1().areaType(), calc::AreaType::Rural);
-    EXPECT_EQ(form1().stabilityClass(), calc::StabilityClass::B);
+    EXPECT_EQ(mainWindow().areaType(), calc::AreaType::Rural);
+    EXPECT_EQ(mainWindow().stabilityClass(), calc::StabilityClass::B);
 
-    form1().Em->setText("1");
+    mainControl<QLineEdit>("Em")->setText("1");
     ExpectBox(pressHesapla(), "IS TAMAM", kCompletionText);
     EXPECT_EQ(listRows().size(), 115);
-    form3()->kapat->click();
+    Find<QPushButton>(resultsWindow(), "kapat")->click();
   }
 }
 

@@ -21,9 +21,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "app/startup.h"
 #include "tests/ui/quiet_offscreen.h"
 #include "ui/app_windows.h"
-#include "ui/fonts.h"
 
 namespace {
 
@@ -55,10 +55,10 @@ long ResidentKilobytes() {
 
 int main(int argc, char* argv[]) {
   ui_testing::UseQuietOffscreenPlatform();
-  QApplication app(argc, argv);
+  QApplication application(argc, argv);
   const int runs = argc > 1 ? std::atoi(argv[1]) : 1000;
   const long maxGrowthKb = argc > 2 ? std::atol(argv[2]) : 1024;
-  ui::RegisterFontSubstitutes();
+  app::SetUpApplication();
 
   QTemporaryDir workDir;
   if (!workDir.isValid() || !QDir::setCurrent(workDir.path())) return 2;
@@ -67,8 +67,8 @@ int main(int argc, char* argv[]) {
   int otherBoxes = 0;
   {
     ui::AppWindows windows;
-    ui::Form1& form1 = windows.mainWindow();
-    form1.show();
+    ui::MainWindow& mainWindow = windows.mainWindow();
+    mainWindow.show();
     // The completion box of every run is answered as soon as it is up.
     QTimer answer;
     QObject::connect(&answer, &QTimer::timeout, &answer, [&] {
@@ -79,15 +79,21 @@ int main(int argc, char* argv[]) {
     });
     answer.start(0);
 
-    form1.Mesafe->setText("20");
-    form1.Rzg->setText("5");
-    form1.Bc->setText("50");
-    form1.Em->setText("1");
+    const auto box = [&](const char* name) {
+      return mainWindow.findChild<QLineEdit*>(QString::fromLatin1(name));
+    };
+    box("Mesafe")->setText("20");
+    box("Rzg")->setText("5");
+    box("Bc")->setText("50");
+    box("Em")->setText("1");
+    QPushButton* calculate = mainWindow.findChild<QPushButton*>(QStringLiteral("hesap"));
     long warmKb = 0;
     for (int i = 0; i < runs; ++i) {
       if (i == kWarmUpRuns) warmKb = ResidentKilobytes();
-      form1.hesap->click();
-      if (windows.resultsWindowIfCreated()->List1->count() != kRowsOfTwentyKilometres) {
+      calculate->click();
+      const auto* list =
+          windows.resultsWindowIfCreated()->findChild<QListWidget*>(QStringLiteral("List1"));
+      if (list->count() != kRowsOfTwentyKilometres) {
         std::fprintf(stderr, "run %d: the list does not hold 1195 rows\n", i + 1);
         return 1;
       }

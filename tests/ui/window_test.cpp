@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 namespace ui_testing {
@@ -54,14 +55,15 @@ void WindowTest::SetUp() {
     if (!box || box == lastBox_ || !box->isVisible()) return;
     lastBox_ = box;
     QAbstractButton* ok = box->button(QMessageBox::Ok);
-    boxes_.push_back({box->windowTitle(), box->text(), form3() && form3()->isVisible()});
+    const bool resultsShown = resultsWindow() && resultsWindow()->isVisible();
+    boxes_.push_back({box->windowTitle(), box->text(), resultsShown});
     EXPECT_TRUE(ok && box->icon() == QMessageBox::NoIcon && box->buttons().size() == 1 &&
                 box->isModal()) << box->text().toStdString() << ": not a plain OK box";
     ok ? ok->click() : box->done(0);  // never hang on a box that cannot be answered
   });
   boxWatch_.start(2);
-  form1().show();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&form1()));
+  mainWindow().show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&mainWindow()));
   windowWatch_ = std::make_unique<WindowWatch>(windowLog_);
   qApp->installEventFilter(windowWatch_.get());
 }
@@ -77,8 +79,13 @@ void WindowTest::TearDown() {
 }
 
 std::array<QLineEdit*, 4> WindowTest::boxes() {
-  return {form1().Mesafe, form1().Rzg, form1().Bc, form1().Em};
+  return {mainControl<QLineEdit>("Mesafe"), mainControl<QLineEdit>("Rzg"),
+          mainControl<QLineEdit>("Bc"), mainControl<QLineEdit>("Em")};
 }
+
+void WindowTest::click(const char* button) { mainControl<QPushButton>(button)->click(); }
+
+void WindowTest::select(const char* option) { mainControl<QRadioButton>(option)->setChecked(true); }
 
 void WindowTest::type(const QStringList& typed) {
   for (int i = 0; i < 4; ++i) boxes()[i]->setText(typed.value(i));
@@ -91,18 +98,18 @@ QStringList WindowTest::texts() {
 }
 
 SeenBox WindowTest::pressHesapla() {
-  form1().hesap->click();
+  click("hesap");
   const std::vector<SeenBox> boxes = std::exchange(boxes_, {});
   if (boxes.size() != 1) ADD_FAILURE() << boxes.size() << " boxes from one run";
   return boxes.empty() ? SeenBox{} : boxes.front();
 }
 
 void WindowTest::openEveryReferenceWindow() {
-  form1().tablo->click();
-  form1().KAYNAK->click();
-  ui::Form5* form5 = windows().referencesWindowIfCreated();
-  for (QPushButton* button : {form5->Command1, form5->Command2, form5->Command3, form5->Command4}) {
-    button->click();
+  click("tablo");
+  click("KAYNAK");
+  QWidget* references = windows().referencesWindowIfCreated();
+  for (const char* button : {"Command1", "Command2", "Command3", "Command4"}) {
+    Find<QPushButton>(references, button)->click();
   }
 }
 
@@ -113,9 +120,9 @@ QByteArray WindowTest::resultsBytes() const {
 
 QStringList WindowTest::listRows() {
   QStringList rows;
-  for (int i = 0; form3() && i < form3()->List1->count(); ++i) {
-    rows << form3()->List1->item(i)->text();
-  }
+  if (resultsWindow() == nullptr) return rows;
+  const auto* list = Find<QListWidget>(resultsWindow(), "List1");
+  for (int i = 0; i < list->count(); ++i) rows << list->item(i)->text();
   return rows;
 }
 

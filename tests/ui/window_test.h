@@ -25,6 +25,14 @@ class QMessageBox;
 
 namespace ui_testing {
 
+// The control of that object name inside `window`; the test fails without it.
+template <class Control = QWidget>
+Control* Find(const QWidget* window, const char* name) {
+  auto* control = window->findChild<Control*>(QString::fromLatin1(name));
+  EXPECT_NE(control, nullptr) << name << " in " << window->objectName().toStdString();
+  return control;
+}
+
 struct SeenBox {
   QString title;
   QString text;
@@ -38,9 +46,18 @@ class WindowTest : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
 
-  ui::Form1& form1() { return windows_->mainWindow(); }
-  ui::Form3* form3() { return windows_->resultsWindowIfCreated(); }  // null before a run
+  ui::MainWindow& mainWindow() { return windows_->mainWindow(); }
+  // Null before a run.
+  ui::ResultsWindow* resultsWindow() { return windows_->resultsWindowIfCreated(); }
   ui::AppWindows& windows() { return *windows_; }
+
+  // The main window's control of that name.
+  template <class Control = QWidget>
+  Control* mainControl(const char* name) {
+    return Find<Control>(&mainWindow(), name);
+  }
+  void click(const char* button);   // on the main window
+  void select(const char* option);  // atma to atmf, kir or kent
 
   // Mesafe, Rzg, Bc and Em, in that order.
   std::array<QLineEdit*, 4> boxes();
@@ -48,7 +65,8 @@ class WindowTest : public ::testing::Test {
   QStringList texts();
   // Clicks HESAPLA and returns the box of its run; not exactly one box fails.
   SeenBox pressHesapla();
-  // "+Form5" when Form5 was shown, "-Form1" when Form1 was hidden, since the last call.
+  // Since the last call, by object name: "+Form5" when the references window
+  // was shown, "-Form1" when the main window was hidden.
   QStringList takeWindowLog() { return std::exchange(windowLog_, {}); }
   // Every reference window opened through its button, then K A P A T on the
   // references window: the main window is back, the tables stay open.

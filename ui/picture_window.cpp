@@ -1,8 +1,10 @@
-#include "ui/reference_window.h"
+#include "ui/picture_window.h"
 
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+
+#include "ui/utf8.h"
 
 #if YELDUMAN_HAVE_PICTURES
 #include "assets/pictures.h"
@@ -10,10 +12,6 @@
 
 namespace ui {
 namespace {
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 QPixmap LoadPicture(std::string_view resource) {
 #if YELDUMAN_HAVE_PICTURES
@@ -25,21 +23,18 @@ QPixmap LoadPicture(std::string_view resource) {
 }  // namespace
 
 // No parent widget: the window stands on its own, and its owner keeps it.
-ReferenceWindow::ReferenceWindow(const WindowSpec& window, const PictureSpec& picture) {
-  setObjectName(FromUtf8(window.name));
-  setWindowTitle(FromUtf8(window.title));
-  setFont(MakeFont(kWindowFont));
-  setFixedSize(ToPixels(window.client));
+PictureWindow::PictureWindow(const WindowLayout& window, const PictureRow& picture) {
+  SetUpWindow(this, window);
 
   // Unscaled, from its top-left corner; no focus, no reaction.
-  picture_ = new QLabel(this);
-  picture_->setObjectName(FromUtf8(picture.name));
-  picture_->setGeometry(ToPixels(picture.rect));
-  picture_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  picture_->setPixmap(LoadPicture(picture.resource));
+  auto* label = new QLabel(this);
+  label->setObjectName(FromUtf8(picture.name));
+  label->setGeometry(ToPixels(picture.rect));
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setPixmap(LoadPicture(picture.resource));
 }
 
-QPushButton* ReferenceWindow::addCommand(const ControlSpec& row) {
+QPushButton* PictureWindow::addCommand(const LayoutRow& row) {
   auto* button = MakeControl<QPushButton>(this, row);
   button->setAutoDefault(false);
   button->setDefault(false);
@@ -50,12 +45,6 @@ QPushButton* ReferenceWindow::addCommand(const ControlSpec& row) {
     button->setFocus(Qt::OtherFocusReason);
   }
   return button;
-}
-
-void ReferenceWindow::bringUp() {
-  show();
-  raise();
-  activateWindow();
 }
 
 }  // namespace ui

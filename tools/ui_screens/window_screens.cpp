@@ -1,9 +1,10 @@
 // Developer tool: draws the main window, the results window after a 20 km
 // run, the run's message boxes and the five reference windows into PNG
-// files, to compare with the design by eye.
+// files, and lists every named control with its geometry and font. Two
+// builds that draw the same windows give byte-identical files (cmp them).
 //
 //   cmake --build build --target ui_screens
-//   build/tests/ui/ui_screens OUTPUT_DIR
+//   build/tools/ui_screens/ui_screens OUTPUT_DIR > OUTPUT_DIR/controls.txt
 //
 // Runs offscreen unless QT_QPA_PLATFORM names another platform. The results
 // file of the run is written to OUTPUT_DIR.
@@ -21,8 +22,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "app/startup.h"
 #include "ui/app_windows.h"
-#include "ui/fonts.h"
 
 namespace {
 
@@ -55,21 +56,21 @@ void Save(QWidget* window, const QDir& dir, const QString& name) {
 
 int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  ui::RegisterFontSubstitutes();
+  QApplication application(argc, argv);
+  app::SetUpApplication();
   const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
   QDir::setCurrent(out.absolutePath());
 
   ui::AppWindows windows;
-  ui::Form1& form1 = windows.mainWindow();
-  form1.show();
-  Save(&form1, out, "Form1");
-  ListControls(&form1);
+  ui::MainWindow& mainWindow = windows.mainWindow();
+  mainWindow.show();
+  Save(&mainWindow, out, "Form1");
+  ListControls(&mainWindow);
 
   // Every box is drawn, then answered with OK.
   int boxes = 0;
   QTimer answer;
-  QObject::connect(&answer, &QTimer::timeout, &form1, [&] {
+  QObject::connect(&answer, &QTimer::timeout, &mainWindow, [&] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box || box->property("seen").toBool()) return;
     box->setProperty("seen", true);
@@ -78,26 +79,33 @@ int main(int argc, char* argv[]) {
   });
   answer.start(5);
 
-  form1.hesap->click();  // refused: the distance box is empty
-  form1.Mesafe->setText("20");
-  form1.Rzg->setText("5");
-  form1.Bc->setText("50");
-  form1.Em->setText("1");
-  form1.hesap->click();
-  Save(&form1, out, "Form1-filled");
+  const auto click = [](const QWidget* window, const char* button) {
+    window->findChild<QPushButton*>(QString::fromLatin1(button))->click();
+  };
+  const auto type = [&](const char* box, const char* text) {
+    mainWindow.findChild<QLineEdit*>(QString::fromLatin1(box))->setText(QString::fromLatin1(text));
+  };
+  click(&mainWindow, "hesap");  // refused: the distance box is empty
+  type("Mesafe", "20");
+  type("Rzg", "5");
+  type("Bc", "50");
+  type("Em", "1");
+  click(&mainWindow, "hesap");
+  Save(&mainWindow, out, "Form1-filled");
   Save(windows.resultsWindowIfCreated(), out, "Form3");
   ListControls(windows.resultsWindowIfCreated());
 
   // The reference windows, each reached by its own button.
-  form1.tablo->click();
-  form1.KAYNAK->click();
-  ui::Form5* form5 = windows.referencesWindowIfCreated();
-  form5->Command1->click();
-  form5->Command2->click();
-  form5->Command3->click();
+  click(&mainWindow, "tablo");
+  click(&mainWindow, "KAYNAK");
+  ui::ReferencesWindow* references = windows.referencesWindowIfCreated();
+  click(references, "Command1");
+  click(references, "Command2");
+  click(references, "Command3");
   for (QWidget* window : std::initializer_list<QWidget*>{
-           windows.tableWindowIfCreated(), form5, windows.ruralSigmaYWindowIfCreated(),
-           windows.ruralSigmaZWindowIfCreated(), windows.urbanSpreadWindowIfCreated()}) {
+           windows.stabilityClassWindowIfCreated(), references,
+           windows.ruralSigmaYWindowIfCreated(), windows.ruralSigmaZWindowIfCreated(),
+           windows.urbanSpreadWindowIfCreated()}) {
     Save(window, out, window->objectName());
     std::printf("%s \"%s\" %dx%d\n", qPrintable(window->objectName()),
                 qPrintable(window->windowTitle()), window->width(), window->height());

@@ -1,4 +1,4 @@
-#include "ui/control_spec.h"
+#include "ui/layout_row.h"
 
 #include <QApplication>
 #include <QPalette>
@@ -18,8 +18,8 @@ QColor ColourOf(TextColour colour, const QPalette& defaults, QPalette::ColorGrou
 
 }  // namespace
 
-void ApplyLook(QWidget* widget, const ControlSpec& row) {
-  widget->setObjectName(QString::fromUtf8(row.name.data(), qsizetype(row.name.size())));
+void ApplyLook(QWidget* widget, const LayoutRow& row) {
+  widget->setObjectName(FromUtf8(row.name));
   widget->setGeometry(ToPixels(row.rect));
   widget->setFont(MakeFont(row.font));
 

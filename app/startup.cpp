@@ -1,0 +1,20 @@
+#include "app/startup.h"
+
+#include <QApplication>
+
+#include "app/version.h"
+#include "ui/fonts.h"
+#include "ui/window_icon.h"
+
+namespace app {
+
+void SetUpApplication() {
+  QApplication::setApplicationName(QString::fromLatin1(kApplicationName));
+  QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
+  // Lets Wayland desktops match the windows to the installed menu entry.
+  QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
+  QApplication::setWindowIcon(ui::StackIcon());
+  ui::RegisterFontSubstitutes();
+}
+
+}  // namespace app

@@ -1,0 +1,13 @@
+#pragma once
+// The program's start, shared by main and by everything that starts the
+// windows as the program does: the window tests, the soak, the benchmarks
+// and the screenshot tool.
+
+namespace app {
+
+// Names the application (name, version, desktop entry), gives it the stack
+// icon and makes the window fonts resolve to their stand-ins. Call once,
+// after the QApplication exists and before any window.
+void SetUpApplication();
+
+}  // namespace app

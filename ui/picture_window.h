@@ -1,0 +1,27 @@
+#pragma once
+// What the windows built around one picture share: a fixed client area, the
+// picture at its natural size, command buttons drawn above it, and no owner.
+#include <QWidget>
+
+#include "ui/picture_window_layouts.h"
+
+class QPushButton;
+
+namespace ui {
+
+class PictureWindow : public QWidget {
+  Q_OBJECT
+
+ protected:
+  PictureWindow(const WindowLayout& window, const PictureRow& picture);
+
+  // Adds a button after the ones before it in the tab order, drawn above
+  // the picture; it is never a default button. The first one added takes
+  // the focus when the window is first shown.
+  QPushButton* addCommand(const LayoutRow& row);
+
+ private:
+  bool hasFirstCommand_ = false;
+};
+
+}  // namespace ui
