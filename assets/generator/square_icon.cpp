@@ -9,7 +9,7 @@
 
 QImage DrawSquareIcon(int side, int factor)
 {
-    const QImage stack = DrawStackIcon();
+    const QImage stack = DrawStackIcon(1);
     const QImage big = stack.scaled(stack.width() * factor, stack.height() * factor,
                                     Qt::KeepAspectRatio, Qt::FastTransformation);
     if (big.width() > side || big.height() > side)
