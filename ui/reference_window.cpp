@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QShowEvent>
+#include <QWindow>
 
 #if YELDUMAN_HAVE_PICTURES
 #include "assets/pictures.h"
@@ -15,11 +17,15 @@ QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-QPixmap LoadPicture(std::string_view resource) {
+// The copy drawn for the screen's density, at the picture's own size in
+// window pixels.
+QPixmap PictureForScreen(const QString& resource, qreal devicePixelRatio) {
 #if YELDUMAN_HAVE_PICTURES
-  InitPictures();
+  return ::LoadPicture(resource, devicePixelRatio);
+#else
+  (void)devicePixelRatio;
+  return QPixmap(resource);
 #endif
-  return QPixmap(FromUtf8(resource));
 }
 
 }  // namespace
@@ -36,7 +42,25 @@ ReferenceWindow::ReferenceWindow(const WindowSpec& window, const PictureSpec& pi
   picture_->setObjectName(FromUtf8(picture.name));
   picture_->setGeometry(ToPixels(picture.rect));
   picture_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  picture_->setPixmap(LoadPicture(picture.resource));
+  pictureResource_ = FromUtf8(picture.resource);
+  fitPictureToScreen();
+}
+
+void ReferenceWindow::fitPictureToScreen() {
+  const qreal ratio = devicePixelRatioF();
+  if (picture_->pixmap().devicePixelRatio() == ratio && !picture_->pixmap().isNull()) return;
+  picture_->setPixmap(PictureForScreen(pictureResource_, ratio));
+}
+
+// Shown on another screen, or moved to one of another density: the copy
+// for that screen.
+void ReferenceWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!watchesScreen_ && windowHandle() != nullptr) {
+    watchesScreen_ = true;
+    connect(windowHandle(), &QWindow::screenChanged, this, &ReferenceWindow::fitPictureToScreen);
+  }
+  fitPictureToScreen();
 }
 
 QPushButton* ReferenceWindow::addCommand(const ControlSpec& row) {

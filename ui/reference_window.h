@@ -7,6 +7,7 @@
 
 class QLabel;
 class QPushButton;
+class QShowEvent;
 
 namespace ui {
 
@@ -28,9 +29,16 @@ class ReferenceWindow : public QWidget {
 
   QLabel* picture() const { return picture_; }
 
+  void showEvent(QShowEvent* event) override;
+
  private:
+  // Shows the copy of the picture drawn for the window's screen density.
+  void fitPictureToScreen();
+
   QLabel* picture_;
+  QString pictureResource_;
   bool hasFirstCommand_ = false;
+  bool watchesScreen_ = false;
 };
 
 }  // namespace ui
