@@ -92,10 +92,12 @@ TEST(PicturesTest, ScreensOfOtherDensitiesGetThePictureInTheirOwnPixels) {
 TEST(PicturesTest, TheIconHoldsEveryCopyAndQtPicksTheOneForTheScreen) {
   const QIcon icon = LoadStackIcon();
   EXPECT_EQ(icon.availableSizes(), QList<QSize>({{50, 37}, {100, 74}, {150, 111}}));
-  for (qreal ratio : {1.0, 2.0, 3.0}) {
-    const QPixmap shown = icon.pixmap(QSize(50, 37), ratio);
-    EXPECT_EQ(shown.size(), QSize(50, 37) * ratio) << ratio;
-    EXPECT_EQ(shown.deviceIndependentSize(), QSizeF(50, 37)) << ratio;
+  const Picture& stack = kPictures[0];
+  for (int scale = 1; scale <= 3; ++scale) {
+    const QPixmap shown = icon.pixmap(stack.size, scale);
+    EXPECT_EQ(shown.deviceIndependentSize(), QSizeF(stack.size)) << scale;
+    const char* copy = scale == 1 ? stack.resource : stack.copies[scale - 2];
+    EXPECT_EQ(Rgb(shown.toImage()), Rgb(QImage(QString::fromLatin1(copy)))) << scale;
   }
 }
 
