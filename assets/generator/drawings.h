@@ -14,6 +14,3 @@ QImage DrawReferences(int scale);       // 470 x 186, credits and literature
 QImage DrawRuralSigmaY(int scale);      // 294 x 255, scanned table of the sigmaY law
 QImage DrawRuralSigmaZ(int scale);      // 530 x 424, scanned table of the sigmaZ bands
 QImage DrawUrbanSpread(int scale);      // 374 x 167, scanned table of urban expressions
-
-// side x side, transparent, with the icon enlarged `factor` times in the middle.
-QImage DrawSquareIcon(int side, int factor);

@@ -1,14 +1,17 @@
 // make_pictures: draws the program's six pictures, each as the windows show
 // it and again at two (and most at three) times the resolution for dense
 // screens, and
-// the two square menu icons, and writes them into the folder named by its
-// argument (assets/pictures when run by the `pictures` target). Each file is
-// read back to check its format and size.
+// the square menu icon as SVG and at every size of the icon theme, and
+// writes them into the folder named by its argument (assets/pictures when
+// run by the `pictures` target). Each picture is read back to check its
+// format and size.
 
 #include "bmp16.h"
 #include "drawings.h"
+#include "menu_icon.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QSize>
@@ -20,6 +23,9 @@
 namespace {
 
 enum class Kind { Png24, PngAlpha, Bmp16, Png16, Jpeg };
+
+// The sizes of the icon theme's fixed-size folders (hicolor/NxN/apps).
+constexpr int kMenuIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
 
 struct Picture {
     const char* name; // file name without the extension
@@ -96,6 +102,17 @@ bool Make(const char* file, QSize size, Kind kind, int scale, const QImage& imag
     return true;
 }
 
+bool WriteSvg(const char* file, const QByteArray& svg, const QDir& dir)
+{
+    QFile out(dir.filePath(QString::fromLatin1(file)));
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(svg) != svg.size()) {
+        std::fprintf(stderr, "%s: cannot write\n", qPrintable(out.fileName()));
+        return false;
+    }
+    std::printf("%s  %lld bytes\n", file, static_cast<long long>(svg.size()));
+    return true;
+}
+
 // stability_classes.bmp, stability_classes@2x.png, ...
 QByteArray FileName(const Picture& picture, int scale)
 {
@@ -148,9 +165,12 @@ int main(int argc, char* argv[])
     bool ok = true;
     for (const Picture& picture : pictures)
         ok = MakeEveryScale(picture, dir) && ok;
-    // The menu icons: square, the picture unscaled and doubled.
-    ok = Make("yelduman-64.png", {64, 64}, Kind::PngAlpha, 1, DrawSquareIcon(64, 1), dir) && ok;
-    ok = Make("yelduman-128.png", {128, 128}, Kind::PngAlpha, 1, DrawSquareIcon(128, 2), dir)
-         && ok;
+    // The menu icon, each size drawn at that size.
+    for (int side : kMenuIconSizes) {
+        const QByteArray file = "yelduman-" + QByteArray::number(side) + ".png";
+        ok = Make(file.constData(), {side, side}, Kind::PngAlpha, 1, DrawMenuIcon(side), dir)
+             && ok;
+    }
+    ok = WriteSvg("yelduman.svg", MenuIconSvg(), dir) && ok;
     return ok ? 0 : 1;
 }

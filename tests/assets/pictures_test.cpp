@@ -1,11 +1,15 @@
 // Every picture's copies for dense screens: drawn anew at their resolution,
 // each the picture's exact multiple, and the copy a window gets for its
-// screen covering the same window pixels as the picture itself.
+// screen covering the same window pixels as the picture itself. Also the
+// menu icon's files for the icon theme.
+#include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
 #include <QString>
+#include <QStringList>
+#include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -99,6 +103,40 @@ TEST(PicturesTest, TheIconHoldsEveryCopyAndQtPicksTheOneForTheScreen) {
     const char* copy = scale == 1 ? stack.resource : stack.copies[scale - 2];
     EXPECT_EQ(Rgb(shown.toImage()), Rgb(QImage(QString::fromLatin1(copy)))) << scale;
   }
+}
+
+// The icon theme's files: each fixed size a square of that many pixels on a
+// transparent ground, and the SVG a whole document whose fills all exist.
+TEST(PicturesTest, MenuIconsHaveTheirThemeSizesAndTheSvgIsWhole) {
+  const QString dir = QStringLiteral(YELDUMAN_PICTURES_DIR "/");
+  for (int side : {16, 24, 32, 48, 64, 128, 256}) {
+    const QImage icon(dir + QStringLiteral("yelduman-%1.png").arg(side));
+    EXPECT_EQ(icon.size(), QSize(side, side)) << side;
+    EXPECT_TRUE(icon.hasAlphaChannel()) << side;
+    EXPECT_LT(qAlpha(icon.pixel(0, 0)), 64) << side << ": the rounded corner lets the ground through";
+    EXPECT_EQ(qAlpha(icon.pixel(side / 2, side / 2)), 255) << side;
+  }
+
+  QFile file(dir + QStringLiteral("yelduman.svg"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  QXmlStreamReader svg(&file);
+  QStringList defined, used;
+  bool root = true;
+  while (!svg.atEnd()) {
+    if (svg.readNext() != QXmlStreamReader::StartElement) continue;
+    const QXmlStreamAttributes a = svg.attributes();
+    if (root) {
+      EXPECT_EQ(svg.name(), QLatin1String("svg"));
+      EXPECT_EQ(a.value(QLatin1String("viewBox")), QLatin1String("0 0 256 256"));
+      root = false;
+    }
+    if (a.hasAttribute(QLatin1String("id"))) defined << a.value(QLatin1String("id")).toString();
+    const QString fill = a.value(QLatin1String("fill")).toString();
+    if (fill.startsWith(QLatin1String("url(#"))) used << fill.mid(5).chopped(1);
+  }
+  EXPECT_FALSE(svg.hasError()) << svg.errorString().toStdString();
+  EXPECT_FALSE(used.isEmpty());
+  for (const QString& id : used) EXPECT_TRUE(defined.contains(id)) << id.toStdString();
 }
 
 }  // namespace
