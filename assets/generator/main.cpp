@@ -1,10 +1,9 @@
 // make_pictures: draws the program's six pictures, each as the windows show
 // it and again at two (and most at three) times the resolution for dense
-// screens, and
-// the square menu icon as SVG and at every size of the icon theme, and
-// writes them into the folder named by its argument (assets/pictures when
-// run by the `pictures` target). Each picture is read back to check its
-// format and size.
+// screens, and the square menu icon as SVG and at every size of the icon
+// theme. It writes them into the folder named by its argument
+// (assets/pictures when run by the `pictures` target) and reads each picture
+// back to check its format and size.
 
 #include "bmp16.h"
 #include "drawings.h"
