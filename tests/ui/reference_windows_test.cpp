@@ -154,7 +154,8 @@ TEST_F(ReferenceWindowsTest, EveryPictureLoadsAtItsSizeAndIsShownWholeBelowTheBu
     }
     const auto labels = window->findChildren<QLabel*>();
     ASSERT_EQ(labels.size(), 1);
-    EXPECT_EQ(labels[0]->pixmap().size(), p.size);
+    EXPECT_EQ(labels[0]->pixmap().deviceIndependentSize(), QSizeF(p.size));
+    EXPECT_EQ(labels[0]->pixmap().devicePixelRatio(), window->devicePixelRatioF());
     EXPECT_EQ(labels[0]->size(), p.size);
     for (auto* button : window->findChildren<QPushButton*>()) {  // clickable where it lies
       EXPECT_EQ(window->childAt(button->geometry().center()), button)
