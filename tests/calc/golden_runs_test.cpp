@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <iostream>
+#include <string>
+#include <vector>
+
 #include "calc/results_file.h"
 #include "tests/calc/golden_runs_table.h"
 #include "tests/support/golden_runs.h"
