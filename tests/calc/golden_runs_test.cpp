@@ -1,6 +1,8 @@
 // Golden runs: every run of the committed table, performed headless through
 // the run's view interface in a temporary directory, must give the recorded
-// outcome, number of rows and hashes of the file's bytes and the list's rows.
+// outcome, number of rows and hashes: FNV-1a 64 of the file's bytes, and of
+// the list's rows (header row first, a period in the values), each row
+// followed by '\n'. tests/support/golden_runs.h describes the table.
 // The same table holds for every build (optimised or not, g++ or clang, CPUs
 // with and without FMA, Windows through mingw-w64): a failure here means a
 // written number changed, in this build or in the core.
