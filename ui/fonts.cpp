@@ -1,5 +1,6 @@
 #include "ui/fonts.h"
 
+#include <QFontDatabase>
 #include <QString>
 #include <QStringList>
 
@@ -14,15 +15,26 @@ const QString kArial = QStringLiteral("Arial");
 const QStringList kStandIns = {QStringLiteral("Liberation Sans"),
                                QStringLiteral("DejaVu Sans")};
 
-}  // namespace
-
-void RegisterFontSubstitutes() {
-  QFont::insertSubstitutions(kMsSansSerif, kStandIns);
-  QFont::insertSubstitutions(kArial, kStandIns);
+// The installed stand-in, looked up once. Fonts name it directly: a font
+// that names "MS Sans Serif" or "Arial" fails its match first, and every
+// such failure has fontconfig sort all installed fonts for fallbacks before
+// the stand-in is tried. Empty when none is installed, and then the face's
+// own name is asked for and the system picks what it has.
+const QString& StandIn() {
+  static const QString family = [] {
+    for (const QString& standIn : kStandIns) {
+      if (QFontDatabase::hasFamily(standIn)) return standIn;
+    }
+    return QString();
+  }();
+  return family;
 }
 
+}  // namespace
+
 QFont MakeFont(const FontStyle& style) {
-  QFont font(style.face == Face::Arial ? kArial : kMsSansSerif);
+  const QString& standIn = StandIn();
+  QFont font(!standIn.isEmpty() ? standIn : style.face == Face::Arial ? kArial : kMsSansSerif);
   font.setStyleHint(QFont::SansSerif);
   font.setPointSizeF(style.points);
   font.setBold(style.bold);
