@@ -22,8 +22,12 @@ const QStringList kStandIns = {QStringLiteral("Liberation Sans"),
 // own name is asked for and the system picks what it has.
 const QString& StandIn() {
   static const QString family = [] {
+    // The list of installed families, not hasFamily(): that one also runs
+    // the name through fontconfig's alias rules, which a real family does
+    // not need.
+    const QStringList installed = QFontDatabase::families();
     for (const QString& standIn : kStandIns) {
-      if (QFontDatabase::hasFamily(standIn)) return standIn;
+      if (installed.contains(standIn)) return standIn;
     }
     return QString();
   }();
