@@ -16,10 +16,10 @@ const QStringList kStandIns = {QStringLiteral("Liberation Sans"),
                                QStringLiteral("DejaVu Sans")};
 
 // The installed stand-in, looked up once. Fonts name it directly: a font
-// that names "MS Sans Serif" or "Arial" fails its match first, and every
-// such failure has fontconfig sort all installed fonts for fallbacks before
-// the stand-in is tried. Empty when none is installed, and then the face's
-// own name is asked for and the system picks what it has.
+// that names "MS Sans Serif" or "Arial" first fails its match, and for each
+// face and slant that fails fontconfig sorts all installed fonts for
+// fallbacks before the stand-in is tried. Empty when none is installed, and
+// then the face's own name is asked for and the system picks what it has.
 const QString& StandIn() {
   static const QString family = [] {
     // The list of installed families, not hasFamily(): that one also runs
