@@ -4,37 +4,23 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "calc/results_format.h"
+#include "tests/support/file_faults.h"
+#include "tests/support/recording_view.h"
 #include "tests/support/temp_dir.h"
 
 namespace calc {
 namespace {
 
+namespace fs = std::filesystem;
 using testing_support::ReadBytes;
-using testing_support::TempDir;
 using Calls = std::vector<std::string>;
 
-// Records every call the run makes on the windows, in order.
-class RecordingView final : public RunView {
- public:
-  void prepareList(std::string_view header) override {
-    calls.push_back("prepare");
-    list.assign(1, std::string(header));
-  }
-  void addRow(std::string_view row) override { list.emplace_back(row); }
-  void showRefusal(std::string_view m) override { calls.push_back("refusal:" + std::string(m)); }
-  void showCompletion(std::string_view m) override { calls.push_back("completion:" + std::string(m)); }
-  void reportFault(std::string_view m) override { calls.push_back("fault:" + std::string(m)); }
-  void showResults() override { calls.push_back("results"); }
-  std::string decimalSeparator() const override { return separator; }
-
-  Calls calls;
-  std::vector<std::string> list;
-  std::string separator = ".";
-};
+constexpr const char* kHeader = "\"X\",\"Y\",\"Disp\"\r\n";
 
 InputTexts Texts(const char* distance, const char* windSpeed = "5", const char* stackHeight = "50",
                  const char* emissionRate = "1") {
@@ -45,18 +31,17 @@ size_t CountLines(const std::string& bytes) {
   return static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
 }
 
-bool IsFault(const std::string& call) { return call.rfind("fault:", 0) == 0; }
-
 class RunTest : public ::testing::Test {
  protected:
-  std::filesystem::path file() const { return dir.path() / kResultsFileName; }
+  fs::path file() const { return dir.path() / "yelduman.txt"; }
   RunOutcome Run(const InputTexts& texts, StabilityClass cls = StabilityClass::D,
-                 AreaType area = AreaType::Urban) {
-    view = RecordingView{};
+                 AreaType area = AreaType::Urban, const char* separator = ".") {
+    view = testing_support::RecordingView{};
+    view.separator = separator;
     return RunCalculation(texts, cls, area, view, file());
   }
-  TempDir dir;
-  RecordingView view;
+  testing_support::TempDir dir;
+  testing_support::RecordingView view;
 };
 
 // The k-th distance as listed: 0.1 km added to the last, never k * 0.1, so
@@ -75,7 +60,8 @@ TEST_F(RunTest, RowsFollowTheAccumulatedGrid) {
       {"0.05", 0}, {"0.1", 1}, {"0.15", 1}, {"0.25", 2}, {"0.3", 2},     {"0.35", 3},
       {"1", 10},   {"2", 19},  {"4.3", 42}, {"4.4", 44}, {"19.1", 191}, {"20", 199},
   };
-  const Calls completed{"prepare", "completion:" + std::string(kCompletionMessage), "results"};
+  const Calls completed{"prepare", "completion:Hesaplama Sonucu YELDUMAN.TXT dosyasina yazdirildi",
+                        "results"};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.xmax);
     ASSERT_EQ(Run(Texts(c.xmax)), RunOutcome::Completed);
@@ -93,80 +79,126 @@ TEST_F(RunTest, RowsFollowTheAccumulatedGrid) {
 // The file and the list hold the same points; only the list's values take
 // the caller's decimal separator.
 TEST_F(RunTest, FileAndListHoldTheSamePoints) {
-  view.separator = ",";
-  ASSERT_EQ(RunCalculation(Texts("1"), StabilityClass::D, AreaType::Urban, view, file()),
-            RunOutcome::Completed);
+  ASSERT_EQ(Run(Texts("1"), StabilityClass::D, AreaType::Urban, ","), RunOutcome::Completed);
   const std::string bytes = ReadBytes(file());
-  EXPECT_EQ(bytes.substr(0, 40), "\"X\",\"Y\",\"Disp\"\r\n100,0,412.8\r\n100,100,0\r\n");
+  EXPECT_EQ(bytes.substr(0, 40), std::string(kHeader) + "100,0,412.8\r\n100,100,0\r\n");
   EXPECT_NE(bytes.find("\r\n1000,0,3529.08\r\n"), std::string::npos);
   EXPECT_EQ(view.list.at(1), " 100\t 0\t412,8");
   EXPECT_EQ(view.list.at(55), " 1000\t 0\t3529,08");
 }
 
+// 10054.231 kg/s puts C at the first point on the single 17/4096 kg/m3, so
+// the value is 4150390.625 micrograms, exactly halfway at two decimals: to
+// even it is written 4150390, half away from zero it would be 4150391.
+TEST_F(RunTest, HalfwayValueRoundsToEven) {
+  ASSERT_EQ(Run(Texts("0.1", "5", "50", "10054.231")), RunOutcome::Completed);
+  EXPECT_EQ(ReadBytes(file()), std::string(kHeader) +
+                                   "100,0,4150390\r\n100,100,0.01\r\n100,200,0\r\n"
+                                   "100,300,0\r\n100,400,0\r\n100,500,0\r\n");
+}
+
 // A refused run leaves the 16-byte header in place of the old results and
-// shows the message of the first refused field only, byte for byte: ü is
-// C3 BC and Ç is C3 87 in UTF-8.
+// shows the message of the first refused field only.
 TEST_F(RunTest, RefusalLeavesTheHeaderAndShowsOneMessage) {
   const struct { InputTexts texts; const char* message; } cases[] = {
       {Texts(""), "Max. Uzaklik Degerine DIKKAT!!!"},
       {Texts("25", ""), "Max. Uzaklik Degerine DIKKAT!!!"},
-      {Texts("20", ""), "R\xC3\xBCzgar Degerine DIKKAT!!!"},
-      {Texts("20", "5", "abc"), "Baca Y\xC3\xBCkseklik Degerine DIKKAT!!!"},
-      {Texts("20", "5", "50", "-1"), "Emisyon \xC3\x87ikis Degerine DIKKAT!!!"},
+      {Texts("20", ""), "Rüzgar Degerine DIKKAT!!!"},
+      {Texts("20", "5", "abc"), "Baca Yükseklik Degerine DIKKAT!!!"},
+      {Texts("20", "5", "50", "-1"), "Emisyon Çikis Degerine DIKKAT!!!"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.message);
     ASSERT_EQ(Run(Texts("1")), RunOutcome::Completed);
     EXPECT_EQ(Run(c.texts), RunOutcome::Refused);
-    EXPECT_EQ(ReadBytes(file()), kFileHeaderLine);
+    EXPECT_EQ(ReadBytes(file()), kHeader);
     EXPECT_EQ(view.list, std::vector<std::string>{"X\tY\tDisp"});
     EXPECT_EQ(view.calls, (Calls{"prepare", "refusal:" + std::string(c.message)}));
   }
 }
 
-// The results file cannot be created (a directory stands in its place) or
-// sits on a full disk, where every write fails once its buffer is flushed:
-// the run is a fault naming the file, never a completion or a refusal, and
-// the list is untouched. The next run in a writable place works.
-TEST_F(RunTest, UnwritableFileIsAFault) {
-  for (const bool fullDisk : {false, true}) {
-    std::filesystem::remove(file());
-    if (!fullDisk) std::filesystem::create_directory(file());
-    if (fullDisk && !std::filesystem::exists("/dev/full")) continue;
-    if (fullDisk) std::filesystem::create_symlink("/dev/full", file());
-    for (const char* xmax : {"20", "0.05", ""}) {
-      SCOPED_TRACE(testing::Message() << (fullDisk ? "full disk, Xmax " : "directory, Xmax ") << xmax);
-      EXPECT_EQ(Run(Texts(xmax)), RunOutcome::Faulted);
-      ASSERT_EQ(view.calls.size(), 1u);
-      EXPECT_TRUE(IsFault(view.calls[0]));
-      EXPECT_NE(view.calls[0].find("yelduman.txt"), std::string::npos);
-      EXPECT_TRUE(view.list.empty());
+// A results file that cannot be created (a directory in its place), a full
+// disk that refuses the header, and a file-size limit reached part-way
+// through the rows or only by the last buffer, flushed at close. Each is a
+// fault report naming the file and the cause, never a completion; the list
+// is prepared only once the header is on disk, no descriptor stays open on
+// the file, and the next run completes.
+TEST_F(RunTest, FileFaultsStopTheRun) {
+  const std::string notCreated = "fault:Sonuç dosyası yelduman.txt oluşturulamadı.\n";
+  const std::string notWritten = "fault:Sonuç dosyası yelduman.txt yazılamadı.\n";
+  struct Case {
+    const char* what;
+    std::function<bool()> stage;  // false: cannot be staged here
+    const char* xmax;
+    long fileSizeLimit;  // bytes; 0 for none
+    Calls calls;
+    size_t minRows, maxRows;  // the list's data rows
+  };
+  const Case cases[] = {
+      {"directory", [&] { return fs::create_directory(file()); }, "20", 0,
+       {notCreated + "(bu adda bir klasör var)"}, 0, 0},
+      {"directory, refused", [&] { return fs::create_directory(file()); }, "", 0,
+       {notCreated + "(bu adda bir klasör var)"}, 0, 0},
+      {"full disk", [&] { return fs::exists("/dev/full") && (fs::create_symlink("/dev/full", file()), true); }, "0.05", 0,
+       {notWritten + "(diskte yer kalmadı)"}, 0, 0},
+      {"limit part-way", [] { return true; }, "20", 10000,
+       {"prepare", notWritten + "(dosya boyutu sınırı aşıldı)"}, 1, 1193},
+      {"limit at close", [] { return true; }, "1", 100,
+       {"prepare", notWritten + "(dosya boyutu sınırı aşıldı)"}, 60, 60},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    fs::remove(file());
+    if (!c.stage()) continue;
+    {
+#ifndef _WIN32
+      std::optional<testing_support::FileSizeLimit> limit;
+      if (c.fileSizeLimit) limit.emplace(c.fileSizeLimit);
+#else
+      if (c.fileSizeLimit) continue;
+#endif
+      EXPECT_EQ(Run(Texts(c.xmax)), RunOutcome::Faulted);
     }
+    EXPECT_EQ(view.calls, c.calls);
+    const size_t rows = view.list.empty() ? 0 : view.list.size() - 1;
+    EXPECT_GE(rows, c.minRows);
+    EXPECT_LE(rows, c.maxRows);
+#ifndef _WIN32
+    EXPECT_EQ(testing_support::DescriptorsOpenOn(file()), 0);
+#endif
+    fs::remove(file());
+    EXPECT_EQ(Run(Texts("1")), RunOutcome::Completed);
   }
-  std::filesystem::remove(file());
-  EXPECT_EQ(Run(Texts("1")), RunOutcome::Completed);
 }
 
+// Absurd inputs that pass the checks: C or its value in micrograms leaves the
+// single-precision range. The run stops at that point with a report naming
+// the fault and the rows written; those rows stay in the file, whole.
 TEST_F(RunTest, ArithmeticOverflowStopsTheRunWhereItOccurs) {
-  // A tiny wind makes C itself too large for single precision at the first point.
-  EXPECT_EQ(Run(Texts("20", "1e-30", "50", "1e40")), RunOutcome::Faulted);
-  EXPECT_EQ(ReadBytes(file()), kFileHeaderLine);
-  ASSERT_EQ(view.calls.size(), 2u);
-  EXPECT_TRUE(IsFault(view.calls[1]));
-  EXPECT_NE(view.calls[1].find("sayı taşması"), std::string::npos);
-
-  // A high stack keeps the ground clean near the source; further out the
-  // plume touches down and the value in micrograms leaves the float range.
-  EXPECT_EQ(Run(Texts("20", "1", "1000", "1e40"), StabilityClass::A), RunOutcome::Faulted);
-  const std::string bytes = ReadBytes(file());
-  const size_t rows = CountLines(bytes) - 1;
-  EXPECT_GT(rows, 0u);
-  EXPECT_LT(rows, 1194u);
-  EXPECT_EQ(view.list.size(), rows + 1);
-  EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
-  ASSERT_EQ(view.calls.size(), 2u);
-  EXPECT_TRUE(IsFault(view.calls[1]));
-
+  const struct {
+    InputTexts texts; StabilityClass cls; AreaType area; const char* report; const char* lastLine;
+  } cases[] = {
+      // A tiny wind makes C itself too large at the first point.
+      {Texts("20", "1e-30", "50", "1e40"), StabilityClass::D, AreaType::Urban,
+       "Hesaplama aritmetik hata nedeniyle durduruldu: sayı taşması.\n0 satır dosyaya yazıldı.",
+       "\"Disp\"\r\n"},
+      // A high stack keeps the ground clean near the source; further out the
+      // plume touches down and the value in micrograms leaves the float range.
+      {Texts("20", "1", "1000", "1e40"), StabilityClass::A, AreaType::Urban,
+       "Hesaplama aritmetik hata nedeniyle durduruldu: sayı taşması.\n48 satır dosyaya yazıldı.",
+       "\r\n800,500,2.029074E+37\r\n"},
+      {Texts("20", "1", "1000", "1e40"), StabilityClass::A, AreaType::Rural,
+       "Hesaplama aritmetik hata nedeniyle durduruldu: sayı taşması.\n36 satır dosyaya yazıldı.",
+       "\r\n600,500,8.994186E+31\r\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.report);
+    EXPECT_EQ(Run(c.texts, c.cls, c.area), RunOutcome::Faulted);
+    EXPECT_EQ(view.calls, (Calls{"prepare", "fault:" + std::string(c.report)}));
+    const std::string bytes = ReadBytes(file());
+    EXPECT_TRUE(bytes.ends_with(c.lastLine));
+    EXPECT_EQ(CountLines(bytes), view.list.size());
+  }
   // The file was closed: the next run rewrites it.
   EXPECT_EQ(Run(Texts("1")), RunOutcome::Completed);
   EXPECT_EQ(CountLines(ReadBytes(file())), 61u);
