@@ -26,7 +26,7 @@ PlumeInputs Source(StabilityClass cls, AreaType area, double Q, double u = 5, do
 
 // C in kg/m3 and the reported value in micrograms per cubic metre, to the
 // last bit (scripts/independent-values.py): the urban class D source of
-// 1 kg/s at 1 km and 0.1 km, other classes, both areas, the accumulated 3rd,
+// 1 kg/s at 1 km and 0.1 km, on the axis and off it, other classes, both areas, the accumulated 3rd,
 // 10th and 20th grid distances and a doubled emission. The reported value is
 // the float nearest the two decimals, so 3529.08f is 3529.080078125. A
 // denominator multiplied in another order, exp in place of the held e, or
@@ -39,13 +39,9 @@ TEST(Concentration, GoldenValues) {
     float reported;  // micrograms per cubic metre
   } cases[] = {
       {kUrban, D, 1, 0, 1, 3.5290778657489583e-06, 3529.08f},
-      {kUrban, D, 1, 100, 1, 2.6847808619959299e-06, 2684.78f},
-      {kUrban, D, 1, 200, 1, 1.1820930152422504e-06, 1182.09f},
       {kUrban, D, 1, 300, 1, 3.0122406444447288e-07, 301.22f},
-      {kUrban, D, 1, 400, 1, 4.4424534158673676e-08, 44.42f},
       {kUrban, D, 1, 500, 1, 3.7918513700711578e-09, 3.79f},
       {kUrban, D, 0.1, 0, 1, 4.1280040420857591e-07, 412.8f},
-      {kUrban, D, 0.1, 100, 1, 6.2249153527883541e-16, 0},
       {kUrban, D, 0.1, 500, 1, 1.1900727813567858e-227, 0},
       {kRural, A, 0.1, 0, 1, 2.7527726638740396e-07, 275.28f},
       {kUrban, C, 0.1, 0, 1, 6.4829677343298614e-06, 6482.97f},
@@ -119,11 +115,8 @@ TEST(Concentration, FaultsOfAbsurdInputs) {
       {"H 1e200", 1, 5, 1e200, d, 0, Overflow, None},
       {"sigmaY 0", 1, 5, 50, {0, d.sigmaZ}, 0, DivisionByZero, None},
       {"sigmaZ 0", 1, 5, 50, {d.sigmaY, 0}, 0, DivisionByZero, None},
-      {"both spreads 0", 1, 5, 50, {0, 0}, 300, DivisionByZero, None},
       {"spreads 1e-200", 1, 1e-10, 50, {1e-200, 1e-200}, 0, DivisionByZero, None},
-      // On the axis a tiny sigmaY only makes C huge; off the axis
-      // (Y / sigmaY)^2 overflows first.
-      {"sigmaY 1e-300 on the axis", 1, 5, 50, {1e-300, d.sigmaZ}, 0, None, Overflow},
+      // Off the axis (Y / sigmaY)^2 overflows first.
       {"sigmaY 1e-300 off the axis", 1, 5, 50, {1e-300, d.sigmaZ}, 100, Overflow, None},
       {"sigmaZ not a number", 1, 5, 50, {d.sigmaY, kNaN}, 0, InvalidOperation, None},
   };
