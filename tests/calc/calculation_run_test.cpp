@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,6 +17,8 @@ namespace calc {
 namespace {
 
 namespace fs = std::filesystem;
+using enum StabilityClass;
+constexpr AreaType kUrban = AreaType::Urban, kRural = AreaType::Rural;
 using testing_support::ReadBytes;
 using Calls = std::vector<std::string>;
 
@@ -34,8 +36,8 @@ size_t CountLines(const std::string& bytes) {
 class RunTest : public ::testing::Test {
  protected:
   fs::path file() const { return dir.path() / "yelduman.txt"; }
-  RunOutcome Run(const InputTexts& texts, StabilityClass cls = StabilityClass::D,
-                 AreaType area = AreaType::Urban, const char* separator = ".") {
+  RunOutcome Run(const InputTexts& texts, StabilityClass cls = D, AreaType area = kUrban,
+                 const char* separator = ".") {
     view = testing_support::RecordingView{};
     view.separator = separator;
     return RunCalculation(texts, cls, area, view, file());
@@ -79,7 +81,7 @@ TEST_F(RunTest, RowsFollowTheAccumulatedGrid) {
 // The file and the list hold the same points; only the list's values take
 // the caller's decimal separator.
 TEST_F(RunTest, FileAndListHoldTheSamePoints) {
-  ASSERT_EQ(Run(Texts("1"), StabilityClass::D, AreaType::Urban, ","), RunOutcome::Completed);
+  ASSERT_EQ(Run(Texts("1"), D, kUrban, ","), RunOutcome::Completed);
   const std::string bytes = ReadBytes(file());
   EXPECT_EQ(bytes.substr(0, 40), std::string(kHeader) + "100,0,412.8\r\n100,100,0\r\n");
   EXPECT_NE(bytes.find("\r\n1000,0,3529.08\r\n"), std::string::npos);
@@ -117,87 +119,80 @@ TEST_F(RunTest, RefusalLeavesTheHeaderAndShowsOneMessage) {
   }
 }
 
-// A results file that cannot be created (a directory in its place), a full
-// disk that refuses the header, and a file-size limit reached part-way
-// through the rows or only by the last buffer, flushed at close. Each is a
-// fault report naming the file and the cause, never a completion; the list
-// is prepared only once the header is on disk, no descriptor stays open on
-// the file, and the next run completes.
-TEST_F(RunTest, FileFaultsStopTheRun) {
-  const std::string notCreated = "fault:Sonuç dosyası yelduman.txt oluşturulamadı.\n";
-  const std::string notWritten = "fault:Sonuç dosyası yelduman.txt yazılamadı.\n";
-  struct Case {
-    const char* what;
-    std::function<bool()> stage;  // false: cannot be staged here
-    const char* xmax;
-    long fileSizeLimit;  // bytes; 0 for none
-    Calls calls;
-    size_t minRows, maxRows;  // the list's data rows
-  };
-  const Case cases[] = {
-      {"directory", [&] { return fs::create_directory(file()); }, "20", 0,
-       {notCreated + "(bu adda bir klasör var)"}, 0, 0},
-      {"directory, refused", [&] { return fs::create_directory(file()); }, "", 0,
-       {notCreated + "(bu adda bir klasör var)"}, 0, 0},
-      {"full disk", [&] { return fs::exists("/dev/full") && (fs::create_symlink("/dev/full", file()), true); }, "0.05", 0,
-       {notWritten + "(diskte yer kalmadı)"}, 0, 0},
-      {"limit part-way", [] { return true; }, "20", 10000,
-       {"prepare", notWritten + "(dosya boyutu sınırı aşıldı)"}, 1, 1193},
-      {"limit at close", [] { return true; }, "1", 100,
-       {"prepare", notWritten + "(dosya boyutu sınırı aşıldı)"}, 60, 60},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    fs::remove(file());
-    if (!c.stage()) continue;
-    {
 #ifndef _WIN32
+// A results file that cannot be created (a directory in its place), a full
+// disk that refuses the header, a file-size limit met part-way through the
+// rows or only by the last buffer, flushed at close, and a close refused
+// after every byte was written. Each is a fault
+// report naming the file and the cause, never a completion; the list is
+// prepared only once the header is on disk, no descriptor stays open on the
+// file, and the next run completes.
+TEST_F(RunTest, FileFaultsStopTheRun) {
+  enum Stage { Directory, FullDisk, SizeLimit, CloseRefused };
+  const std::string notCreated =
+      "fault:Sonuç dosyası yelduman.txt oluşturulamadı.\n(bu adda bir klasör var)";
+  const std::string notWritten = "fault:Sonuç dosyası yelduman.txt yazılamadı.\n";
+  const std::string overLimit = notWritten + "(dosya boyutu sınırı aşıldı)";
+  const struct {
+    Stage stage; const char* xmax; rlim_t limit; Calls calls; size_t fewestRows, mostRows;
+  } cases[] = {
+      {Directory, "20", 0, {notCreated}, 0, 0},
+      {Directory, "", 0, {notCreated}, 0, 0},
+      {FullDisk, "0.05", 0, {notWritten + "(diskte yer kalmadı)"}, 0, 0},
+      // 20 km of rows (some 20 kB) pass 10000 bytes in their third 4 KiB
+      // buffer; the rows of 1 km fit in one, so only the flush at close
+      // meets a limit of 100 bytes.
+      {SizeLimit, "20", 10000, {"prepare", overLimit}, 1, 1193},
+      {SizeLimit, "1", 100, {"prepare", overLimit}, 60, 60},
+      {CloseRefused, "1", 0, {"prepare", notWritten + "(giriş/çıkış hatası)"}, 60, 60},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.stage << " " << c.xmax);
+    fs::remove(file());
+    if (c.stage == FullDisk && !fs::exists("/dev/full")) continue;
+    if (c.stage == FullDisk) fs::create_symlink("/dev/full", file());
+    if (c.stage == Directory) fs::create_directory(file());
+    {
       std::optional<testing_support::FileSizeLimit> limit;
-      if (c.fileSizeLimit) limit.emplace(c.fileSizeLimit);
-#else
-      if (c.fileSizeLimit) continue;
-#endif
+      if (c.stage == SizeLimit) limit.emplace(c.limit);
+      testing_support::RefuseNextFclose(c.stage == CloseRefused ? EIO : 0);
       EXPECT_EQ(Run(Texts(c.xmax)), RunOutcome::Faulted);
+      testing_support::RefuseNextFclose(0);
     }
     EXPECT_EQ(view.calls, c.calls);
     const size_t rows = view.list.empty() ? 0 : view.list.size() - 1;
-    EXPECT_GE(rows, c.minRows);
-    EXPECT_LE(rows, c.maxRows);
-#ifndef _WIN32
+    EXPECT_GE(rows, c.fewestRows);
+    EXPECT_LE(rows, c.mostRows);
     EXPECT_EQ(testing_support::DescriptorsOpenOn(file()), 0);
-#endif
     fs::remove(file());
     EXPECT_EQ(Run(Texts("1")), RunOutcome::Completed);
   }
 }
+#endif
 
 // Absurd inputs that pass the checks: C or its value in micrograms leaves the
 // single-precision range. The run stops at that point with a report naming
 // the fault and the rows written; those rows stay in the file, whole.
 TEST_F(RunTest, ArithmeticOverflowStopsTheRunWhereItOccurs) {
+  const std::string report = "fault:Hesaplama aritmetik hata nedeniyle durduruldu: sayı taşması.\n";
   const struct {
-    InputTexts texts; StabilityClass cls; AreaType area; const char* report; const char* lastLine;
+    InputTexts texts; StabilityClass cls; AreaType area; size_t rows; const char* lastLine;
   } cases[] = {
       // A tiny wind makes C itself too large at the first point.
-      {Texts("20", "1e-30", "50", "1e40"), StabilityClass::D, AreaType::Urban,
-       "Hesaplama aritmetik hata nedeniyle durduruldu: sayı taşması.\n0 satır dosyaya yazıldı.",
-       "\"Disp\"\r\n"},
+      {Texts("20", "1e-30", "50", "1e40"), D, kUrban, 0, kHeader},
       // A high stack keeps the ground clean near the source; further out the
       // plume touches down and the value in micrograms leaves the float range.
-      {Texts("20", "1", "1000", "1e40"), StabilityClass::A, AreaType::Urban,
-       "Hesaplama aritmetik hata nedeniyle durduruldu: sayı taşması.\n48 satır dosyaya yazıldı.",
-       "\r\n800,500,2.029074E+37\r\n"},
-      {Texts("20", "1", "1000", "1e40"), StabilityClass::A, AreaType::Rural,
-       "Hesaplama aritmetik hata nedeniyle durduruldu: sayı taşması.\n36 satır dosyaya yazıldı.",
-       "\r\n600,500,8.994186E+31\r\n"},
+      {Texts("20", "1", "1000", "1e40"), A, kUrban, 48, "\n800,500,2.029074E+37\r\n"},
+      {Texts("20", "1", "1000", "1e40"), A, kRural, 36, "\n600,500,8.994186E+31\r\n"},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.report);
+    SCOPED_TRACE(c.rows);
     EXPECT_EQ(Run(c.texts, c.cls, c.area), RunOutcome::Faulted);
-    EXPECT_EQ(view.calls, (Calls{"prepare", "fault:" + std::string(c.report)}));
+    EXPECT_EQ(view.calls, (Calls{"prepare", report + std::to_string(c.rows) + " satır dosyaya yazıldı."}));
     const std::string bytes = ReadBytes(file());
     EXPECT_TRUE(bytes.ends_with(c.lastLine));
-    EXPECT_EQ(CountLines(bytes), view.list.size());
+    EXPECT_EQ(CountLines(bytes), 1 + c.rows);
+    EXPECT_EQ(view.list.size(), 1 + c.rows);
   }
   // The file was closed: the next run rewrites it.
   EXPECT_EQ(Run(Texts("1")), RunOutcome::Completed);

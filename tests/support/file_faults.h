@@ -1,6 +1,6 @@
 #pragma once
-// Staging of file faults for real: a file-size limit on this process, and a
-// count of the descriptors it still holds on a file.
+// Staging of file faults: a file-size limit on this process, a refused
+// close, and a count of the descriptors the process still holds on a file.
 #include <filesystem>
 #include <system_error>
 
@@ -33,6 +33,10 @@ class FileSizeLimit {
   rlimit old_{};
   void (*oldHandler_)(int) = nullptr;
 };
+
+// The next fclose closes the file but fails with `err` (0: none), as a
+// network disk or a full quota may report at close.
+void RefuseNextFclose(int err);
 
 // How many of this process's descriptors are open on `file` (symbolic
 // links followed).
