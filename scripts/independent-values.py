@@ -164,7 +164,7 @@ def main(what):
             print("{%s, %r, %r}," % (k, X, sigma_z(k, X)))
     elif what == "overflow":
         for args in [(20, 1e-30, 50, 1e40, "D", "urban"), (20, 1, 1000, 1e40, "A", "urban"),
-                     (20, 1, 1000, 1e40, "A", "rural")]:
+                     (20, 1, 1000, 1e40, "A", "rural"), (20, 5, 1e200, 1, "D", "urban")]:
             lines, fault = run(*args)
             print(args, len(lines), "rows, then", fault, "; last:", lines[-1] if lines else "-")
     elif what == "tie":

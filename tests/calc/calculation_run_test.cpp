@@ -178,8 +178,10 @@ TEST_F(RunTest, ArithmeticOverflowStopsTheRunWhereItOccurs) {
   const struct {
     InputTexts texts; StabilityClass cls; AreaType area; size_t rows; const char* lastLine;
   } cases[] = {
-      // A tiny wind makes C itself too large at the first point.
+      // A tiny wind makes C too large for a float at the first point, and
+      // a huge stack (Z - H)^2 too large for a double.
       {Texts("20", "1e-30", "50", "1e40"), D, kUrban, 0, kHeader},
+      {Texts("20", "5", "1e200", "1"), D, kUrban, 0, kHeader},
       // A high stack keeps the ground clean near the source; further out the
       // plume touches down and the value in micrograms leaves the float range.
       {Texts("20", "1", "1000", "1e40"), A, kUrban, 48, "\n800,500,2.029074E+37\r\n"},
