@@ -19,18 +19,18 @@ constexpr AreaType kUrban = AreaType::Urban, kRural = AreaType::Rural;
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-// Q kilograms a second from an H-metre stack in a u m/s wind.
-PlumeInputs Source(StabilityClass cls, AreaType area, double Q, double u = 5, double H = 50) {
-  return {.windSpeed = u, .stackHeight = H, .emissionRate = Q, .stabilityClass = cls, .areaType = area};
+// Q kilograms a second from a 50 m stack in a 5 m/s wind.
+PlumeInputs Source(StabilityClass cls, AreaType area, double Q) {
+  return {.windSpeed = 5, .stackHeight = 50, .emissionRate = Q, .stabilityClass = cls, .areaType = area};
 }
 
 // C in kg/m3 and the reported value in micrograms per cubic metre, to the
 // last bit (scripts/independent-values.py): the urban class D source of
-// 1 kg/s at 1 km and 0.1 km, on the axis and off it, other classes, both areas, the accumulated 3rd,
-// 10th and 20th grid distances and a doubled emission. The reported value is
-// the float nearest the two decimals, so 3529.08f is 3529.080078125. A
-// denominator multiplied in another order, exp in place of the held e, or
-// the full-precision pi shows here.
+// 1 kg/s at 1 km and 0.1 km, on the axis and off it, other classes, both
+// areas, the accumulated 3rd, 10th and 20th grid distances and a doubled
+// emission. The reported value is the float nearest the two decimals, so
+// 3529.08f is 3529.080078125. A denominator multiplied in another order,
+// exp in place of the held e, or the full-precision pi shows here.
 TEST(Concentration, GoldenValues) {
   const Kilometres x3 = GridDistance(3), x10 = GridDistance(10), x20 = GridDistance(20);
   const struct {
@@ -93,40 +93,6 @@ TEST(ConcentrationReport, RoundingAndRange) {
     const ReportedValue r = ReportConcentration(c.C);
     EXPECT_EQ(r.fault, c.fault);
     EXPECT_EQ(r.value, c.reported);
-  }
-}
-
-// Absurd inputs that pass the "greater than zero" checks, and spreads that
-// the laws never give, each stop at the first step that faults.
-TEST(Concentration, FaultsOfAbsurdInputs) {
-  const SpreadParameters d = UrbanSpread(D, 1);
-  const struct {
-    const char* what;
-    double Q, u, H;
-    SpreadParameters spread;
-    int Y;
-    ArithmeticFault concentrationFault, reportFault;
-  } cases[] = {
-      // C itself is 1.76e65, a double, but no float.
-      {"Q 1e40, u 1e-30", 1e40, 1e-30, 50, d, 0, None, Overflow},
-      // Q over the denominator, or (Z - H)^2, leaves the double range; the
-      // denominator is zero, or underflows to zero, and Q is not.
-      {"Q 1e300, u 1e-300", 1e300, 1e-300, 50, d, 0, Overflow, None},
-      {"H 1e200", 1, 5, 1e200, d, 0, Overflow, None},
-      {"sigmaY 0", 1, 5, 50, {0, d.sigmaZ}, 0, DivisionByZero, None},
-      {"sigmaZ 0", 1, 5, 50, {d.sigmaY, 0}, 0, DivisionByZero, None},
-      {"spreads 1e-200", 1, 1e-10, 50, {1e-200, 1e-200}, 0, DivisionByZero, None},
-      // Off the axis (Y / sigmaY)^2 overflows first.
-      {"sigmaY 1e-300 off the axis", 1, 5, 50, {1e-300, d.sigmaZ}, 100, Overflow, None},
-      {"sigmaZ not a number", 1, 5, 50, {d.sigmaY, kNaN}, 0, InvalidOperation, None},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    const Concentration C = GroundConcentration(Source(D, kUrban, c.Q, c.u, c.H), c.spread, c.Y);
-    EXPECT_EQ(C.fault, c.concentrationFault);
-    if (C.fault == None) {
-      EXPECT_EQ(ReportConcentration(C.value).fault, c.reportFault);
-    }
   }
 }
 
