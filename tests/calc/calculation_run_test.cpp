@@ -124,10 +124,10 @@ TEST_F(RunTest, RefusalLeavesTheHeaderAndShowsOneMessage) {
 // A results file that cannot be created (a directory in its place), a full
 // disk that refuses the header, a file-size limit met part-way through the
 // rows or only by the last buffer, flushed at close, and a close refused
-// after every byte was written. Each is a fault
-// report naming the file and the cause, never a completion; the list is
-// prepared only once the header is on disk, no descriptor stays open on the
-// file, and the next run completes.
+// after every byte was written. Each is a fault report naming the file and
+// the cause, never a completion or the results window; the list is prepared
+// only once the header is on disk, no descriptor stays open on the file, and
+// the next run completes.
 TEST_F(RunTest, FileFaultsStopTheRun) {
   enum Stage { Directory, FullDisk, SizeLimit, CloseRefused };
   const std::string notCreated =
