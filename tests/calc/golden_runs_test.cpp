@@ -1,9 +1,7 @@
-// Golden runs: every run of the committed table, performed headless through
-// the run's view interface in a temporary directory, must give the recorded
-// outcome, number of rows and hashes (tools/golden_runs/golden_table.h
-// describes the table). The same table holds for every build (optimised or
-// not, g++ or clang, CPUs with and without FMA, Windows through mingw-w64):
-// a failure here means a written number changed, in this build or in the core.
+// Every run of the golden table (tools/golden_runs/golden_table.h) gives its
+// recorded outcome, rows and hashes, in every build (optimised or not, g++ or
+// clang, with and without FMA, mingw-w64): a failure means a written number
+// changed, in this build or in the core.
 #include <gtest/gtest.h>
 
 #include <iostream>

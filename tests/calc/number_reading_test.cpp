@@ -17,8 +17,8 @@ TEST(NumberReading, ReadsTheLeadingNumber) {
       // Digits, one period, signs.
       {"5", 5}, {".5", 0.5}, {"5.", 5}, {"007.250", 7.25}, {"+7", 7}, {"-.5", -0.5}, {"--7", 0}, {".", 0},
       // Blanks, tabs and line feeds are skipped anywhere; CR, VT and no-break space are not.
-      {"\t\n12\t", 12}, {"1 2 . 5", 12.5}, {"- 7", -7}, {"1 e 3", 1000}, {"5\r0", 5}, {"\r5", 0},
-      {"5\v0", 5}, {"\xC2\xA0" "5", 0},
+      {"\t\n12\t", 12}, {"1 2 . 5", 12.5}, {"- 7", -7}, {"1 e 3", 1000}, {"5\r0", 5}, {"\r5", 0}, {"5\v0", 5},
+      {"\xC2\xA0" "5", 0},
       // Reading stops at the first character that cannot continue the number.
       {"12abc", 12}, {"2,5", 2}, {"1.5.3", 1.5}, {"0x10", 0}, {std::string("5\0" "1", 3), 5},
       // Exponents: E or D in either case, a sign, digits; a bare letter ends the number.

@@ -41,8 +41,6 @@ TEST(ResultsFormat, NumberAgreesWithPrintf) {
 // separator: distance at 15 digits, value at 7.
 TEST(ResultsFormat, FileLineAndListRow) {
   const struct { ResultRow row; const char* fileLine; const char* listRow; } cases[] = {
-      {{1000, 500, 3.79f}, "1000,500,3.79\r\n", " 1000\t 500\t3,79"},
-      {{100, 100, 0.0f}, "100,100,0\r\n", " 100\t 100\t0"},
       {{5999.9999999999945, 400, 0.37f}, "5999.99999999999,400,0.37\r\n", " 5999.99999999999\t 400\t0,37"},
       {{19900, 300, 12345678.0f}, "19900,300,1.234568E+07\r\n", " 19900\t 300\t1,234568E+07"},
   };

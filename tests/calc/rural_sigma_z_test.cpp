@@ -70,10 +70,9 @@ TEST(RuralSigmaZ, EveryBandAndItsBounds) {
       {F, 0.85, 12.483726970675994},  // 0.7 < X <= 1: 13.953 X^0.68465
       {F, 0.45, 7.729875813550176},  // 0.2 < X <= 0.7: 14.457 X^0.78407
       {F, 0.1, 2.324345372144242},  // X <= 0.2: 15.209 X^0.8158
-      // A bound belongs to the band that ends there. The grid points nominally
-      // on a bound lie beside it: the 3rd above 0.3, the 10th below 1, the 20th
-      // above 2, the 31st below 3.11. The fixed 5000 m just beyond 3.11 km (A)
-      // and 35 km (B) lies below the value at the bound.
+      // A bound belongs to the band that ends there; the fixed 5000 m just past
+      // 3.11 km (A) and 35 km (B) lies below the value at it. Grid points lie
+      // beside their bounds: the 3rd above 0.3, the 10th below 1, the 31st below 3.11.
       {A, 0.1, 13.947564125508443}, {E, 0.1, 3.5341973469663559}, {A, 0.3, 47.440759203106779},
       {D, 0.3, 12.093001594927751}, {A, 0.5, 104.65170980044181}, {D, 1, 32.093}, {F, 1, 13.953},
       {A, 3.11, 5010.5912907909405}, {A, std::nextafter(3.11, 4.0), 5000}, {B, 35, 5402.7791277051983},

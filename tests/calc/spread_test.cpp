@@ -11,21 +11,16 @@ using enum StabilityClass;
 using testing_support::GridDistance;
 
 // The urban laws to the last bit; B runs A's laws and F runs E's. The order
-// (a * X) * 1000 shows in class C at 100 m: 20.000000000000004 where
-// 0.20 * (0.1 * 1000) would give 20. At the accumulated 17th and 26th grid
-// points (b * X) * 1000 differs from b * (X * 1000), and at the 20th E's
-// vertical spread is 80 exactly through the power -0.5, where 1 / sqrt
-// would give 80.000000000000014.
+// (a * X) * 1000 shows in class C at 100 m: 20.000000000000004, not 20. At
+// the accumulated 17th and 26th grid points (b * X) * 1000 differs from
+// b * (X * 1000), and at the 20th E's vertical spread is 80 exactly through
+// the power -0.5, where 1 / sqrt would give 80.000000000000014.
 TEST(UrbanSpread, GoldenValues) {
   const struct { StabilityClass cls; Kilometres X; Metres sigmaY, sigmaZ; } cases[] = {
-      {A, 0.1, 31.378581622109444, 24.119701490690133},
-      {C, 0.1, 21.572774865200245, 20.000000000000004},
-      {D, 0.1, 15.689290811054722, 13.794609894300105},
-      {E, 0.1, 10.786387432600122, 7.4600384659225103},
-      {C, 1, 185.93393604027364, 200},
-      {A, 20, 2133.333333333333, 8313.8438763306112},
-      {C, 20, 1466.6666666666665, 4000},
-      {D, 20, 1066.6666666666665, 1058.3005244258366},
+      {A, 0.1, 31.378581622109444, 24.119701490690133}, {C, 0.1, 21.572774865200245, 20.000000000000004},
+      {D, 0.1, 15.689290811054722, 13.794609894300105}, {E, 0.1, 10.786387432600122, 7.4600384659225103},
+      {C, 1, 185.93393604027364, 200}, {A, 20, 2133.333333333333, 8313.8438763306112},
+      {C, 20, 1466.6666666666665, 4000}, {D, 20, 1066.6666666666665, 1058.3005244258366},
       {E, 20, 733.33333333333326, 287.36848324283983},
       {D, GridDistance(17), 209.85255594844503, 193.68165318753603},
       {E, GridDistance(20), 163.97831834998462, 80},

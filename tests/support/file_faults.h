@@ -1,6 +1,6 @@
 #pragma once
-// Staging of file faults: a file-size limit on this process, a refused
-// close, and a count of the descriptors the process still holds on a file.
+// Staging of file faults: a file-size limit, a refused close, and the
+// descriptors still held on a file.
 #include <filesystem>
 #include <system_error>
 
