@@ -1,6 +1,6 @@
 #pragma once
-// Staging of file faults: a file-size limit on this process, a refused
-// close, and a count of the descriptors the process still holds on a file.
+// Staging of file faults: a file-size limit, a refused close, and the
+// descriptors still held on a file.
 #include <filesystem>
 #include <system_error>
 
@@ -12,7 +12,7 @@ namespace testing_support {
 
 // Writes past `bytes` fail with EFBIG while this lives. Only the soft limit
 // moves, so it can be raised again; SIGXFSZ is ignored, or the first write
-// beyond the limit would end the process instead of failing.
+// beyond the limit would end the process.
 class FileSizeLimit {
  public:
   explicit FileSizeLimit(rlim_t bytes) {
@@ -34,12 +34,10 @@ class FileSizeLimit {
   void (*oldHandler_)(int) = nullptr;
 };
 
-// The next fclose closes the file but fails with `err` (0: none), as a
-// network disk or a full quota may report at close.
+// The next fclose closes the file but fails with `err` (0: none).
 void RefuseNextFclose(int err);
 
-// How many of this process's descriptors are open on `file` (symbolic
-// links followed).
+// How many of this process's descriptors are open on `file`.
 inline int DescriptorsOpenOn(const std::filesystem::path& file) {
   std::error_code ec;
   const auto target = std::filesystem::weakly_canonical(file, ec);

@@ -10,12 +10,38 @@
 #include <string_view>
 
 #include "calc/results_format.h"
-#include "tests/support/golden_runs.h"
 #include "tests/support/temp_dir.h"
+#include "tools/golden_runs/golden_table.h"
 
 namespace {
 
 using testing_support::GoldenInputs;
+using testing_support::GoldenResult;
+
+// A typed text as a field of the table: tab, line feed and backslash escaped.
+std::string Escape(std::string_view text) {
+  std::string field;
+  for (const char c : text) {
+    if (c == '\t') field += "\\t";
+    else if (c == '\n') field += "\\n";
+    else if (c == '\\') field += "\\\\";
+    else field += c;
+  }
+  return field;
+}
+
+std::string GoldenRunLine(const GoldenInputs& in, const GoldenResult& r) {
+  std::string line = in.label;
+  for (const std::string* text :
+       {&in.texts.distance, &in.texts.windSpeed, &in.texts.stackHeight, &in.texts.emissionRate}) {
+    line += '\t' + Escape(*text);
+  }
+  line += '\t';
+  line += testing_support::golden_detail::kClassNames[static_cast<std::size_t>(in.cls)];
+  line += in.area == calc::AreaType::Urban ? "\turban\t" : "\trural\t";
+  line += r.outcome + '\t' + std::to_string(r.rows) + '\t' + r.fileHash + '\t' + r.listHash;
+  return line;
+}
 
 // Q = 1 kg/s, u = 5 m/s, H = 50 m, urban class D, out to 20 km.
 const GoldenInputs kWorkedExample{"urban D 20 km Q=1 u=5 H=50", {"20", "5", "50", "1"},
@@ -102,7 +128,7 @@ int main(int argc, char** argv) {
       continue;
     }
     const GoldenInputs& in = runs[next++].inputs;
-    out += testing_support::GoldenRunLine(in, testing_support::PerformGoldenRun(in, file)) + "\n";
+    out += GoldenRunLine(in, testing_support::PerformGoldenRun(in, file)) + "\n";
   }
   std::cout << out;
   return std::cout.good() ? 0 : 1;

@@ -1,4 +1,7 @@
 #pragma once
+// The golden runs' table, read by its generator (main.cpp) and by the test
+// that performs every run of it (tests/calc/golden_runs_test.cpp).
+//
 // Golden runs: clicks of HESAPLA with fixed texts and selections, each
 // reduced to what a user can see of it (the outcome, the number of rows, the
 // bytes of the results file and the rows of the results list). A committed
@@ -30,29 +33,13 @@
 
 namespace testing_support {
 
-class Fnv1a64 {
- public:
-  void add(std::string_view bytes) {
-    for (const char c : bytes) {
-      hash_ ^= static_cast<unsigned char>(c);
-      hash_ *= kPrime;
-    }
+// FNV-1a 64 of the bytes, in 16 lower-case hex digits.
+inline std::string Fnv1a64(std::string_view bytes) {
+  std::uint64_t hash = 0xcbf29ce484222325;
+  for (const char c : bytes) {
+    hash ^= static_cast<unsigned char>(c);
+    hash *= 0x100000001b3;
   }
-  std::uint64_t value() const { return hash_; }
-
- private:
-  static constexpr std::uint64_t kOffsetBasis = 0xcbf29ce484222325;
-  static constexpr std::uint64_t kPrime = 0x100000001b3;
-  std::uint64_t hash_ = kOffsetBasis;
-};
-
-inline std::uint64_t Fnv1a64Of(std::string_view bytes) {
-  Fnv1a64 h;
-  h.add(bytes);
-  return h.value();
-}
-
-inline std::string HashText(std::uint64_t hash) {
   std::string text(16, '0');
   for (auto digit = text.rbegin(); digit != text.rend(); ++digit, hash >>= 4) {
     *digit = "0123456789abcdef"[hash & 0xf];
@@ -83,24 +70,21 @@ struct GoldenRun {
 class HashingView final : public calc::RunView {
  public:
   void prepareList(std::string_view headerRow) override {
-    list_ = Fnv1a64();
+    list_.clear();
     addRow(headerRow);
   }
-  void addRow(std::string_view rowText) override {
-    list_.add(rowText);
-    list_.add("\n");
-  }
+  void addRow(std::string_view rowText) override { list_.append(rowText).append("\n"); }
   void showRefusal(std::string_view message) override { refusal_ = std::string(message); }
   void showCompletion(std::string_view) override {}
   void reportFault(std::string_view) override {}
   void showResults() override {}
   std::string decimalSeparator() const override { return "."; }
 
-  std::uint64_t listHash() const { return list_.value(); }
+  const std::string& list() const { return list_; }
   const std::string& refusal() const { return refusal_; }
 
  private:
-  Fnv1a64 list_;
+  std::string list_;
   std::string refusal_;
 };
 
@@ -142,17 +126,6 @@ inline std::optional<std::string> Unescape(std::string_view field) {
     }
   }
   return text;
-}
-
-inline std::string Escape(std::string_view text) {
-  std::string field;
-  for (const char c : text) {
-    if (c == '\t') field += "\\t";
-    else if (c == '\n') field += "\\n";
-    else if (c == '\\') field += "\\\\";
-    else field += c;
-  }
-  return field;
 }
 
 }  // namespace golden_detail
@@ -203,20 +176,6 @@ inline std::vector<GoldenRun> ParseGoldenRuns(std::string_view table, std::strin
   return runs;
 }
 
-inline std::string GoldenRunLine(const GoldenInputs& in, const GoldenResult& r) {
-  using namespace golden_detail;
-  std::string line = in.label;
-  for (const std::string* text :
-       {&in.texts.distance, &in.texts.windSpeed, &in.texts.stackHeight, &in.texts.emissionRate}) {
-    line += '\t' + Escape(*text);
-  }
-  line += '\t';
-  line += kClassNames[static_cast<std::size_t>(in.cls)];
-  line += in.area == calc::AreaType::Urban ? "\turban\t" : "\trural\t";
-  line += r.outcome + '\t' + std::to_string(r.rows) + '\t' + r.fileHash + '\t' + r.listHash;
-  return line;
-}
-
 // Runs one click with the results file at `file`, and leaves the file there.
 inline GoldenResult PerformGoldenRun(const GoldenInputs& in, const std::filesystem::path& file) {
   HashingView view;
@@ -236,8 +195,8 @@ inline GoldenResult PerformGoldenRun(const GoldenInputs& in, const std::filesyst
   int lines = 0;
   for (const char c : bytes) lines += c == '\n';
   r.rows = lines > 0 ? lines - 1 : 0;
-  r.fileHash = HashText(Fnv1a64Of(bytes));
-  r.listHash = HashText(view.listHash());
+  r.fileHash = Fnv1a64(bytes);
+  r.listHash = Fnv1a64(view.list());
   return r;
 }
 

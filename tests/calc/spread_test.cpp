@@ -1,0 +1,56 @@
+#include <gtest/gtest.h>
+
+#include "calc/rural_spread.h"
+#include "calc/urban_spread.h"
+#include "tests/support/grid_distance.h"
+
+namespace calc {
+namespace {
+
+using enum StabilityClass;
+using testing_support::GridDistance;
+
+// The urban laws to the last bit; B runs A's laws and F runs E's. The order
+// (a * X) * 1000 shows in class C at 100 m: 20.000000000000004, not 20. At
+// the accumulated 17th and 26th grid points (b * X) * 1000 differs from
+// b * (X * 1000), and at the 20th E's vertical spread is 80 exactly through
+// the power -0.5, where 1 / sqrt would give 80.000000000000014.
+TEST(UrbanSpread, GoldenValues) {
+  const struct { StabilityClass cls; Kilometres X; Metres sigmaY, sigmaZ; } cases[] = {
+      {A, 0.1, 31.378581622109444, 24.119701490690133}, {C, 0.1, 21.572774865200245, 20.000000000000004},
+      {D, 0.1, 15.689290811054722, 13.794609894300105}, {E, 0.1, 10.786387432600122, 7.4600384659225103},
+      {C, 1, 185.93393604027364, 200}, {A, 20, 2133.333333333333, 8313.8438763306112},
+      {C, 20, 1466.6666666666665, 4000}, {D, 20, 1066.6666666666665, 1058.3005244258366},
+      {E, 20, 733.33333333333326, 287.36848324283983},
+      {D, GridDistance(17), 209.85255594844503, 193.68165318753603},
+      {E, GridDistance(20), 163.97831834998462, 80},
+      {A, GridDistance(26), 582.51651495565238, 700.43826280408211},
+  };
+  for (const auto& c : cases) {
+    const StabilityClass twin = c.cls == A ? B : c.cls == E ? F : c.cls;
+    for (const StabilityClass cls : {c.cls, twin}) {
+      SCOPED_TRACE(testing::Message() << "class " << static_cast<int>(cls) << " X " << c.X);
+      const SpreadParameters s = UrbanSpread(cls, c.X);
+      EXPECT_EQ(s.sigmaY, c.sigmaY);
+      EXPECT_EQ(s.sigmaZ, c.sigmaZ);
+    }
+  }
+}
+
+// The Pasquill-Gifford horizontal spread to the last bit. The values carry
+// ln e = 0.9999999999999981 and the slopes, so a slope of 2.5334 for A,
+// 4.1667 for F's intercept or M = 1 changes them.
+TEST(RuralSigmaY, KnownValues) {
+  const struct { StabilityClass cls; Kilometres X; Metres sigmaY; } cases[] = {
+      {A, 0.1, 26.854149603701188}, {B, 0.1, 19.265516918690032}, {C, 0.1, 12.462680605556322},
+      {D, 0.1, 8.2012190447636879}, {E, 0.1, 6.1233755901197089}, {F, 0.1, 4.0695089339853192},
+      {A, 20, 2769.1333237885269}, {B, 20, 2132.5543598830373}, {C, 20, 1514.5688488498156},
+      {D, 20, 1004.7951484173266}, {E, 20, 752.32134027151164}, {F, 20, 500.99763930537},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(RuralSigmaY(c.cls, c.X), c.sigmaY) << "class " << static_cast<int>(c.cls) << " X " << c.X;
+  }
+}
+
+}  // namespace
+}  // namespace calc
