@@ -84,7 +84,7 @@ TEST(ConcentrationReport, RoundingAndRange) {
 // libraries' last-bit differences in exp); one square's pow error, magnified
 // by the exponential, moves it 19 units or more, across the boundary. The
 // absurd emission rates scale each point onto its boundary; the values were
-// worked out apart from this code, in double precision, squares as products.
+// computed apart from this code, in double precision, squares as products.
 TEST(ConcentrationSquares, SquaresAreCorrectlyRoundedProducts) {
   const struct {
     const char* square;  // the square whose pow is off for this point

@@ -1,8 +1,9 @@
 // Reads the golden runs' table, performs every run and writes the table
 // again to standard output, each run's recorded results replaced by the
 // results of this build. It refuses to write anything unless this build
-// first reproduces the worked rows of the urban class D example, so a table
-// is only ever generated from a core that computes those right.
+// first reproduces the hand-checked rows of the urban class D source (1 kg/s,
+// 5 m/s, 50 m), so a table is only ever generated from a core that computes
+// those right.
 
 #include <cstdio>
 #include <iostream>
@@ -44,11 +45,11 @@ std::string GoldenRunLine(const GoldenInputs& in, const GoldenResult& r) {
 }
 
 // Q = 1 kg/s, u = 5 m/s, H = 50 m, urban class D, out to 20 km.
-const GoldenInputs kWorkedExample{"urban D 20 km Q=1 u=5 H=50", {"20", "5", "50", "1"},
+const GoldenInputs kCheckedSource{"urban D 20 km Q=1 u=5 H=50", {"20", "5", "50", "1"},
                                   calc::StabilityClass::D, calc::AreaType::Urban};
 
 // Lines of its results file, whole, CR LF included.
-constexpr std::string_view kWorkedLines[] = {
+constexpr std::string_view kCheckedLines[] = {
     "100,0,412.8\r\n",       "100,100,0\r\n",         "100,500,0\r\n",
     "1000,0,3529.08\r\n",    "1000,100,2684.78\r\n",  "1000,200,1182.09\r\n",
     "1000,300,301.22\r\n",   "1000,400,44.42\r\n",    "1000,500,3.79\r\n",
@@ -60,7 +61,7 @@ constexpr std::string_view kWorkedLines[] = {
 constexpr struct {
   int k;
   std::string_view start;
-} kWorkedDistances[] = {{3, "300,0,"}, {60, "5999.99999999999,0,"}, {89, "8899.99999999998,0,"},
+} kCheckedDistances[] = {{3, "300,0,"}, {60, "5999.99999999999,0,"}, {89, "8899.99999999998,0,"},
                         {100, "9999.99999999998,0,"}, {199, "19900,0,"}};
 
 std::string_view LineAt(std::string_view bytes, int index) {
@@ -72,17 +73,17 @@ std::string_view LineAt(std::string_view bytes, int index) {
   return bytes.substr(0, bytes.find('\n') + 1);
 }
 
-bool WorkedExampleHolds(const std::filesystem::path& file) {
-  testing_support::PerformGoldenRun(kWorkedExample, file);
+bool CheckedSourceHolds(const std::filesystem::path& file) {
+  testing_support::PerformGoldenRun(kCheckedSource, file);
   const std::string bytes = testing_support::ReadBytes(file);
   bool holds = bytes.size() > calc::kFileHeaderLine.size();
-  for (const std::string_view line : kWorkedLines) {
+  for (const std::string_view line : kCheckedLines) {
     if (bytes.find("\n" + std::string(line)) == std::string::npos) {
-      std::cerr << "worked row missing: " << line.substr(0, line.size() - 2) << '\n';
+      std::cerr << "hand-checked row missing: " << line.substr(0, line.size() - 2) << '\n';
       holds = false;
     }
   }
-  for (const auto& d : kWorkedDistances) {
+  for (const auto& d : kCheckedDistances) {
     const std::string_view line = LineAt(bytes, 1 + 6 * (d.k - 1));
     if (line.substr(0, d.start.size()) != d.start) {
       std::cerr << "distance " << d.k << " written as " << line.substr(0, line.find('\r')) << " instead of "
@@ -110,8 +111,8 @@ int main(int argc, char** argv) {
 
   testing_support::TempDir dir;
   const std::filesystem::path file = dir.path() / calc::kResultsFileName;
-  if (!WorkedExampleHolds(file)) {
-    std::cerr << "this build does not reproduce the worked example; no table written\n";
+  if (!CheckedSourceHolds(file)) {
+    std::cerr << "this build does not reproduce the hand-checked rows; no table written\n";
     return 1;
   }
 
