@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QListWidget>
+#include <QRegularExpression>
 #include <QTest>
 
 #include "tests/ui/window_test.h"
@@ -139,6 +141,27 @@ TEST_F(WindowTest, FaultsOneAfterAnotherInOneSession) {
     EXPECT_EQ(listRows().size(), 115);
     Find<QPushButton>(resultsWindow(), "kapat")->click();
   }
+}
+
+// A student pressing HESAPLA all afternoon: a thousand 20 km runs, each
+// with its box and its 1195 rows, and no growth of resident memory once the
+// windows are warm.
+TEST_F(WindowRunTest, AThousandTwentyKilometreRunsKeepResidentMemoryFlat) {
+  const auto residentKilobytes = [] {
+    QFile status("/proc/self/status");
+    status.open(QIODevice::ReadOnly);
+    return QRegularExpression("VmRSS:\\s*(\\d+)").match(status.readAll()).captured(1).toLong();
+  };
+  type({"20", "5", "50", "1"});
+  long warmKilobytes = 0;
+  for (int run = 0; run < 1000; ++run) {
+    if (run == 20) warmKilobytes = residentKilobytes();
+    ExpectBox(pressHesapla(), "IS TAMAM", kCompletionText);
+    ASSERT_EQ(Find<QListWidget>(resultsWindow(), "List1")->count(), 1195) << "run " << run;
+  }
+#if !defined(__SANITIZE_ADDRESS__)  // whose quarantine keeps freed memory resident on purpose
+  EXPECT_LE(residentKilobytes() - warmKilobytes, 1024);
+#endif
 }
 
 }  // namespace
