@@ -4,11 +4,8 @@
 #include <algorithm>
 #include <string_view>
 
-#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
-#include <QListWidget>
-#include <QTest>
 
 #include "tests/ui/window_test.h"
 

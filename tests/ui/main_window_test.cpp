@@ -2,11 +2,6 @@
 // of text, and the end of the program.
 #include <functional>
 
-#include <QApplication>
-#include <QFile>
-#include <QTest>
-#include <QTimer>
-
 #include "tests/ui/window_test.h"
 
 namespace ui_testing {

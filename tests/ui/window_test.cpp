@@ -1,12 +1,7 @@
 #include "tests/ui/window_test.h"
 
 #include <QAbstractButton>
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QListWidget>
 #include <QMessageBox>
-#include <QTest>
 
 namespace ui_testing {
 
@@ -97,11 +92,6 @@ void WindowTest::openEveryReferenceWindow() {
   for (const char* button : {"Command1", "Command2", "Command3", "Command4"}) {
     Find<QPushButton>(references, button)->click();
   }
-}
-
-QByteArray WindowTest::resultsBytes() const {
-  QFile file("yelduman.txt");
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QStringList WindowTest::listRows() {

@@ -10,13 +10,17 @@
 #include <utility>
 #include <vector>
 
+#include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QLocale>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -75,7 +79,6 @@ class WindowTest : public QObject, public ::testing::Test {
   // references window: the main window is back, the tables stay open.
   void openEveryReferenceWindow();
 
-  QByteArray resultsBytes() const;  // of yelduman.txt in the working directory
   QStringList listRows();
 
  private:
