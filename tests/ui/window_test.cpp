@@ -37,7 +37,8 @@ void WindowTest::SetUp() {
     const bool resultsShown = resultsWindow() && resultsWindow()->isVisible();
     boxes_.push_back({box->windowTitle(), box->text(), resultsShown});
     EXPECT_TRUE(ok && box->icon() == QMessageBox::NoIcon && box->buttons().size() == 1 &&
-                box->isModal()) << box->text().toStdString() << ": not a plain OK box";
+                box->isModal() && box->parentWidget() == &mainWindow())
+        << box->text().toStdString() << ": not a plain OK box over the main window";
     ok ? ok->click() : box->done(0);  // never hang on a box that cannot be answered
   });
   boxWatch_.start(2);

@@ -3,7 +3,7 @@
 // the program starts them, in a temporary working directory, under a locale
 // with a decimal point. Message boxes are answered with OK as they appear;
 // one that a test does not take and check fails it, and so does one with an
-// icon, another button or no modality. Every showing and hiding of a window
+// icon, another button, no modality or another owner than the main window. Every showing and hiding of a window
 // is logged in order, so a test sees which window moved first.
 #include <memory>
 #include <ostream>
