@@ -3,7 +3,6 @@
 #include <QApplication>
 
 #include "app/version.h"
-#include "ui/fonts.h"
 #include "ui/window_icon.h"
 
 namespace app {
@@ -14,7 +13,6 @@ void SetUpApplication() {
   // Lets Wayland desktops match the windows to the installed menu entry.
   QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
   QApplication::setWindowIcon(ui::StackIcon());
-  ui::RegisterFontSubstitutes();
 }
 
 }  // namespace app

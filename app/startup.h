@@ -5,9 +5,9 @@
 
 namespace app {
 
-// Names the application (name, version, desktop entry), gives it the stack
-// icon and makes the window fonts resolve to their stand-ins. Call once,
-// after the QApplication exists and before any window.
+// Names the application (name, version, desktop entry) and gives it the
+// stack icon. Call once, after the QApplication exists and before any
+// window.
 void SetUpApplication();
 
 }  // namespace app

@@ -31,6 +31,10 @@ class Steps {
   double Add(double x, double y) { return Check(x + y, x, y); }
   double Subtract(double x, double y) { return Check(x - y, x, y); }
   double Power(double base, double exponent) { return Check(std::pow(base, exponent), base, exponent); }
+  // A square is the correctly rounded product. pow(x, 2) of the C library is
+  // not always correctly rounded, and compilers replace it by x * x only when
+  // optimising, so with pow the results would depend on the build.
+  double Square(double x) { return Check(x * x, x, x); }
 
   double Divide(double dividend, double divisor) {
     if (fault_ != ArithmeticFault::None) return 0;
@@ -87,16 +91,16 @@ Concentration GroundConcentration(const PlumeInputs& in, const SpreadParameters&
   const double d4 = s.Multiply(d3, sigmaZ);
   const double q = s.Divide(Q, d4);
 
-  const double a = s.Power(s.Divide(Y, sigmaY), 2);
+  const double a = s.Square(s.Divide(Y, sigmaY));
   const double g = s.Power(kE, s.Multiply(kMinusHalf, a));
   const double qg = s.Multiply(q, g);
 
-  const double b1 = s.Power(s.Subtract(Z, H), 2);
-  const double s1 = s.Power(sigmaZ, 2);
+  const double b1 = s.Square(s.Subtract(Z, H));
+  const double s1 = s.Square(sigmaZ);
   const double t1 = s.Power(kE, s.Multiply(kMinusHalf, s.Divide(b1, s1)));
 
-  const double b2 = s.Power(s.Add(Z, H), 2);
-  const double s2 = s.Power(sigmaZ, 2);
+  const double b2 = s.Square(s.Add(Z, H));
+  const double s2 = s.Square(sigmaZ);
   const double t2 = s.Power(kE, s.Multiply(kMinusHalf, s.Divide(b2, s2)));
 
   const double C = s.Multiply(qg, s.Add(t1, t2));

@@ -4,6 +4,21 @@
 #include <string>
 
 namespace calc {
+namespace {
+
+// Creates or empties the file for binary output: the caller writes the line
+// ends as CR LF, byte for byte.
+std::FILE* CreateForWriting(const std::filesystem::path& path) {
+#ifdef _WIN32
+  // A Windows path is UTF-16; the narrow fopen would take it through the
+  // ANSI code page and lose names such as "Öğrenci Çalışmaları".
+  return _wfopen(path.c_str(), L"wb");
+#else
+  return std::fopen(path.c_str(), "wb");
+#endif
+}
+
+}  // namespace
 
 ResultsFile::~ResultsFile() {
   if (file_ != nullptr) std::fclose(file_);
@@ -12,8 +27,7 @@ ResultsFile::~ResultsFile() {
 bool ResultsFile::open(const std::filesystem::path& path) {
   if (file_ != nullptr) close();
   error_.clear();
-  // Binary mode: the line ends are written as CR LF by the caller, byte for byte.
-  file_ = std::fopen(path.c_str(), "wb");
+  file_ = CreateForWriting(path);
   if (file_ == nullptr) {
     fail(errno);
     return false;

@@ -14,11 +14,16 @@ packages=(
 )
 # Extra tools of the test run: the fuzzing compiler and its runtime; the
 # validators of the menu entry and metainfo, and xwininfo for the package check.
-if [[ "${1:-}" == "--test" ]]; then
+if [[ " $* " == *" --test "* ]]; then
   packages+=(clang libclang-rt-14-dev desktop-file-utils appstream x11-utils)
   # The package check's Debian policy: lintian, the copyright and changelog
   # reader, and man to render the manual pages.
   packages+=(lintian python3-debian man-db)
+fi
+# The Windows build of the core and its tests (mingw-w64, GoogleTest's sources
+# to build for it) and Wine to run them.
+if [[ " $* " == *" --windows "* ]]; then
+  packages+=(g++-mingw-w64-x86-64-posix googletest wine wine64)
 fi
 
 sudo_cmd=()
@@ -36,6 +41,6 @@ fi
 
 # The results file must keep its decimal point under a Turkish locale; the
 # tests prove it in tr_TR.UTF-8, so that locale has to exist.
-if [[ "${1:-}" == "--test" ]] && ! locale -a 2>/dev/null | grep -qi '^tr_TR\.utf-\?8$'; then
+if [[ " $* " == *" --test "* ]] && ! locale -a 2>/dev/null | grep -qi '^tr_TR\.utf-\?8$'; then
   "${sudo_cmd[@]}" localedef -i tr_TR -f UTF-8 tr_TR.UTF-8
 fi

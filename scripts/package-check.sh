@@ -35,11 +35,14 @@ cleanup() {
 trap cleanup EXIT
 
 dpkg-deb -x "$deb" "$tree"
+icons=(usr/share/icons/hicolor/scalable/apps/yelduman.svg)
+for size in 16 24 32 48 64 128 256; do
+  icons+=("usr/share/icons/hicolor/${size}x${size}/apps/yelduman.png")
+done
 for f in usr/bin/yelduman \
          "usr/share/applications/$app_id.desktop" \
          "usr/share/metainfo/$app_id.metainfo.xml" \
-         usr/share/icons/hicolor/64x64/apps/yelduman.png \
-         usr/share/icons/hicolor/128x128/apps/yelduman.png \
+         "${icons[@]}" \
          usr/share/doc/yelduman/copyright \
          usr/share/doc/yelduman/changelog.gz \
          usr/share/man/man1/yelduman.1.gz \

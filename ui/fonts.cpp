@@ -1,5 +1,6 @@
 #include "ui/fonts.h"
 
+#include <QFontDatabase>
 #include <QString>
 #include <QStringList>
 
@@ -14,15 +15,30 @@ const QString kArial = QStringLiteral("Arial");
 const QStringList kStandIns = {QStringLiteral("Liberation Sans"),
                                QStringLiteral("DejaVu Sans")};
 
-}  // namespace
-
-void RegisterFontSubstitutes() {
-  QFont::insertSubstitutions(kMsSansSerif, kStandIns);
-  QFont::insertSubstitutions(kArial, kStandIns);
+// The installed stand-in, looked up once. Fonts name it directly: a font
+// that names "MS Sans Serif" or "Arial" first fails its match, and for each
+// face and slant that fails fontconfig sorts all installed fonts for
+// fallbacks before the stand-in is tried. Empty when none is installed, and
+// then the face's own name is asked for and the system picks what it has.
+const QString& StandIn() {
+  static const QString family = [] {
+    // The list of installed families, not hasFamily(): that one also runs
+    // the name through fontconfig's alias rules, which a real family does
+    // not need.
+    const QStringList installed = QFontDatabase::families();
+    for (const QString& standIn : kStandIns) {
+      if (installed.contains(standIn)) return standIn;
+    }
+    return QString();
+  }();
+  return family;
 }
 
+}  // namespace
+
 QFont MakeFont(const FontStyle& style) {
-  QFont font(style.face == Face::Arial ? kArial : kMsSansSerif);
+  const QString& standIn = StandIn();
+  QFont font(!standIn.isEmpty() ? standIn : style.face == Face::Arial ? kArial : kMsSansSerif);
   font.setStyleHint(QFont::SansSerif);
   font.setPointSizeF(style.points);
   font.setBold(style.bold);

@@ -5,8 +5,8 @@
 
 namespace ui {
 
-// The two faces the layout tables name; each is drawn with an installed
-// sans-serif of the same metrics (see RegisterFontSubstitutes).
+// The two faces the layout tables name; both are drawn with an installed
+// sans-serif of Arial's metrics.
 enum class Face { MsSansSerif, Arial };
 
 struct FontStyle {
@@ -19,10 +19,6 @@ struct FontStyle {
 
 // What a control without a font of its own uses: "MS Sans Serif" 8.25 pt.
 inline constexpr FontStyle kWindowFont{};
-
-// Makes "MS Sans Serif" and "Arial" resolve to the installed stand-in.
-// Call once, after the application object exists and before any window.
-void RegisterFontSubstitutes();
 
 // A font with every attribute set explicitly, so nothing of it is inherited
 // from the parent widget (a frame's bold italic must not spread to its

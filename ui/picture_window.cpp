@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QShowEvent>
+#include <QWindow>
 
 #include "ui/utf8.h"
 
@@ -13,11 +15,15 @@
 namespace ui {
 namespace {
 
-QPixmap LoadPicture(std::string_view resource) {
+// The copy drawn for the screen's density, at the picture's own size in
+// window pixels.
+QPixmap PictureForScreen(const QString& resource, qreal devicePixelRatio) {
 #if YELDUMAN_HAVE_PICTURES
-  InitPictures();
+  return ::LoadPicture(resource, devicePixelRatio);
+#else
+  (void)devicePixelRatio;
+  return QPixmap(resource);
 #endif
-  return QPixmap(FromUtf8(resource));
 }
 
 }  // namespace
@@ -27,11 +33,29 @@ PictureWindow::PictureWindow(const WindowLayout& window, const PictureRow& pictu
   SetUpWindow(this, window);
 
   // Unscaled, from its top-left corner; no focus, no reaction.
-  auto* label = new QLabel(this);
-  label->setObjectName(FromUtf8(picture.name));
-  label->setGeometry(ToPixels(picture.rect));
-  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  label->setPixmap(LoadPicture(picture.resource));
+  picture_ = new QLabel(this);
+  picture_->setObjectName(FromUtf8(picture.name));
+  picture_->setGeometry(ToPixels(picture.rect));
+  picture_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  pictureResource_ = FromUtf8(picture.resource);
+  fitPictureToScreen();
+}
+
+void PictureWindow::fitPictureToScreen() {
+  const qreal ratio = devicePixelRatioF();
+  if (picture_->pixmap().devicePixelRatio() == ratio && !picture_->pixmap().isNull()) return;
+  picture_->setPixmap(PictureForScreen(pictureResource_, ratio));
+}
+
+// Shown on another screen, or moved to one of another density: the copy
+// for that screen.
+void PictureWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!watchesScreen_ && windowHandle() != nullptr) {
+    watchesScreen_ = true;
+    connect(windowHandle(), &QWindow::screenChanged, this, &PictureWindow::fitPictureToScreen);
+  }
+  fitPictureToScreen();
 }
 
 QPushButton* PictureWindow::addCommand(const LayoutRow& row) {

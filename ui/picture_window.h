@@ -5,7 +5,9 @@
 
 #include "ui/picture_window_layouts.h"
 
+class QLabel;
 class QPushButton;
+class QShowEvent;
 
 namespace ui {
 
@@ -20,8 +22,16 @@ class PictureWindow : public QWidget {
   // the focus when the window is first shown.
   QPushButton* addCommand(const LayoutRow& row);
 
+  void showEvent(QShowEvent* event) override;
+
  private:
+  // Shows the copy of the picture drawn for the window's screen density.
+  void fitPictureToScreen();
+
+  QLabel* picture_;
+  QString pictureResource_;
   bool hasFirstCommand_ = false;
+  bool watchesScreen_ = false;
 };
 
 }  // namespace ui

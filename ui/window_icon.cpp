@@ -1,7 +1,5 @@
 #include "ui/window_icon.h"
 
-#include <QString>
-
 #if YELDUMAN_HAVE_PICTURES
 #include "assets/pictures.h"
 #endif
@@ -10,8 +8,7 @@ namespace ui {
 
 QIcon StackIcon() {
 #if YELDUMAN_HAVE_PICTURES
-  InitPictures();
-  return QIcon(QStringLiteral(":/pictures/stack_icon.png"));
+  return LoadStackIcon();
 #else
   return {};
 #endif

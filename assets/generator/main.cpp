@@ -1,12 +1,16 @@
-// make_pictures: draws the program's six pictures and its two square menu
-// icons, and writes them into the folder named by its argument
-// (assets/pictures when run by the `pictures` target). Each file is read back
-// to check its format and size.
+// make_pictures: draws the program's six pictures, each as the windows show
+// it and again at two (and most at three) times the resolution for dense
+// screens, and the square menu icon as SVG and at every size of the icon
+// theme. It writes them into the folder named by its argument
+// (assets/pictures when run by the `pictures` target) and reads each picture
+// back to check its format and size.
 
 #include "bmp16.h"
 #include "drawings.h"
+#include "menu_icon.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QSize>
@@ -17,18 +21,41 @@
 
 namespace {
 
-enum class Kind { Png24, PngAlpha, Bmp16, Jpeg };
+enum class Kind { Png24, PngAlpha, Bmp16, Png16, Jpeg };
+
+// The sizes of the icon theme's fixed-size folders (hicolor/NxN/apps).
+constexpr int kMenuIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
 
 struct Picture {
-    const char* file;
-    QSize size;
-    Kind kind;
-    std::function<QImage()> draw;
+    const char* name; // file name without the extension
+    QSize size;       // as the windows show it
+    Kind kind;        // of the picture as shown at one device pixel per pixel
+    Kind denseKind;   // of the larger copies
+    int maxScale;     // the largest copy, in device pixels to the picture pixel
+    std::function<QImage(int scale)> draw;
 };
 
-constexpr int kJpegQuality = 93;
+// The scanned tables are photographic: JPEG. A device pixel of the larger
+// copy is a quarter of a window pixel, so a lower quality leaves it as sharp
+// on screen for fewer bytes.
+int JpegQuality(int scale) { return scale == 1 ? 93 : 85; }
 
-bool Save(const QImage& image, Kind kind, const QString& path)
+const char* Extension(Kind kind)
+{
+    switch (kind) {
+    case Kind::Png24:
+    case Kind::PngAlpha:
+    case Kind::Png16:
+        return "png";
+    case Kind::Bmp16:
+        return "bmp";
+    case Kind::Jpeg:
+        return "jpg";
+    }
+    return "";
+}
+
+bool Save(const QImage& image, Kind kind, int scale, const QString& path)
 {
     switch (kind) {
     case Kind::Png24:
@@ -37,33 +64,74 @@ bool Save(const QImage& image, Kind kind, const QString& path)
         return image.convertToFormat(QImage::Format_ARGB32).save(path, "PNG");
     case Kind::Bmp16:
         return bmp16::Write(bmp16::Quantise(image), path);
+    case Kind::Png16:
+        return bmp16::Quantise(image).save(path, "PNG");
     case Kind::Jpeg:
         return image.convertToFormat(QImage::Format_RGB888)
-            .save(path, "JPG", kJpegQuality);
+            .save(path, "JPG", JpegQuality(scale));
     }
     return false;
 }
 
-bool Make(const Picture& picture, const QDir& dir)
+bool ReadsBack(const QString& path, QSize size, Kind kind)
 {
-    const QString path = dir.filePath(QString::fromLatin1(picture.file));
-    const QImage image = picture.draw();
-    if (image.size() != picture.size) {
-        std::fprintf(stderr, "%s: drawn at the wrong size\n", picture.file);
+    const QImage back(path);
+    return back.size() == size && back.hasAlphaChannel() == (kind == Kind::PngAlpha)
+           && (kind == Kind::Bmp16 || kind == Kind::Png16) == (back.colorCount() > 0)
+           && back.colorCount() <= 16;
+}
+
+bool Make(const char* file, QSize size, Kind kind, int scale, const QImage& image,
+          const QDir& dir)
+{
+    const QString path = dir.filePath(QString::fromLatin1(file));
+    if (image.size() != size) {
+        std::fprintf(stderr, "%s: drawn at the wrong size\n", file);
         return false;
     }
-    if (!Save(image, picture.kind, path)) {
+    if (!Save(image, kind, scale, path)) {
         std::fprintf(stderr, "%s: cannot write\n", qPrintable(path));
         return false;
     }
-    const QImage back(path);
-    if (back.size() != picture.size
-        || back.hasAlphaChannel() != (picture.kind == Kind::PngAlpha)) {
+    if (!ReadsBack(path, size, kind)) {
         std::fprintf(stderr, "%s: does not read back\n", qPrintable(path));
         return false;
     }
-    std::printf("%s  %dx%d\n", picture.file, back.width(), back.height());
+    std::printf("%s  %dx%d\n", file, size.width(), size.height());
     return true;
+}
+
+bool WriteSvg(const char* file, const QByteArray& svg, const QDir& dir)
+{
+    QFile out(dir.filePath(QString::fromLatin1(file)));
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(svg) != svg.size()) {
+        std::fprintf(stderr, "%s: cannot write\n", qPrintable(out.fileName()));
+        return false;
+    }
+    std::printf("%s  %lld bytes\n", file, static_cast<long long>(svg.size()));
+    return true;
+}
+
+// stability_classes.bmp, stability_classes@2x.png, ...
+QByteArray FileName(const Picture& picture, int scale)
+{
+    const Kind kind = scale == 1 ? picture.kind : picture.denseKind;
+    QByteArray name(picture.name);
+    if (scale != 1)
+        name += '@' + QByteArray::number(scale) + 'x';
+    return name + '.' + Extension(kind);
+}
+
+bool MakeEveryScale(const Picture& picture, const QDir& dir)
+{
+    bool ok = true;
+    for (int scale = 1; scale <= picture.maxScale; ++scale) {
+        const Kind kind = scale == 1 ? picture.kind : picture.denseKind;
+        ok = Make(FileName(picture, scale).constData(), picture.size * scale, kind, scale,
+                  picture.draw(scale), dir)
+             && ok;
+    }
+    return ok;
 }
 
 } // namespace
@@ -79,19 +147,29 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "cannot create %s\n", qPrintable(dir.path()));
         return 1;
     }
+    // The table keeps its 16 colours at every size; a 4-bit BMP, having no
+    // compression, would grow with the area (550 KB at three times), while a
+    // PNG with the same 16-colour palette stays small and exact (21 KB).
+    // The scanned tables stop at twice: their grain is new detail in every
+    // pixel, so a copy at three times would cost 740 KB more for the three,
+    // against 140 KB for the three others together.
     const Picture pictures[] = {
-        {"stack_icon.png", {50, 37}, Kind::Png24, DrawStackIcon},
-        {"stability_classes.bmp", {615, 199}, Kind::Bmp16, DrawStabilityClasses},
-        {"references.png", {470, 186}, Kind::Png24, DrawReferences},
-        {"rural_sigma_y.jpg", {294, 255}, Kind::Jpeg, DrawRuralSigmaY},
-        {"rural_sigma_z.jpg", {530, 424}, Kind::Jpeg, DrawRuralSigmaZ},
-        {"urban_spread.jpg", {374, 167}, Kind::Jpeg, DrawUrbanSpread},
-        // The menu icons: square, the picture unscaled and doubled.
-        {"yelduman-64.png", {64, 64}, Kind::PngAlpha, [] { return DrawSquareIcon(64, 1); }},
-        {"yelduman-128.png", {128, 128}, Kind::PngAlpha, [] { return DrawSquareIcon(128, 2); }},
+        {"stack_icon", {50, 37}, Kind::Png24, Kind::Png24, 3, DrawStackIcon},
+        {"stability_classes", {615, 199}, Kind::Bmp16, Kind::Png16, 3, DrawStabilityClasses},
+        {"references", {470, 186}, Kind::Png24, Kind::Png24, 3, DrawReferences},
+        {"rural_sigma_y", {294, 255}, Kind::Jpeg, Kind::Jpeg, 2, DrawRuralSigmaY},
+        {"rural_sigma_z", {530, 424}, Kind::Jpeg, Kind::Jpeg, 2, DrawRuralSigmaZ},
+        {"urban_spread", {374, 167}, Kind::Jpeg, Kind::Jpeg, 2, DrawUrbanSpread},
     };
     bool ok = true;
     for (const Picture& picture : pictures)
-        ok = Make(picture, dir) && ok;
+        ok = MakeEveryScale(picture, dir) && ok;
+    // The menu icon, each size drawn at that size.
+    for (int side : kMenuIconSizes) {
+        const QByteArray file = "yelduman-" + QByteArray::number(side) + ".png";
+        ok = Make(file.constData(), {side, side}, Kind::PngAlpha, 1, DrawMenuIcon(side), dir)
+             && ok;
+    }
+    ok = WriteSvg("yelduman.svg", MenuIconSvg(), dir) && ok;
     return ok ? 0 : 1;
 }

@@ -161,23 +161,30 @@ qreal CentredBaseline(const QFont& font, qreal top, qreal bottom)
     return std::round((top + bottom + m.ascent() - m.descent()) / 2.0);
 }
 
-QImage Paper(QSize size, unsigned seed)
+void ScaleTo(QPainter& p, int scale)
 {
-    QImage image(size, QImage::Format_RGB32);
+    if (scale != 1)
+        p.scale(scale, scale);
+}
+
+QImage Paper(QSize size, int scale, unsigned seed)
+{
+    QImage image(size * scale, QImage::Format_RGB32);
     image.fill(QColor(244, 240, 229));
     Noise noise(seed);
     QPainter p(&image);
+    ScaleTo(p, scale);
     p.setRenderHint(QPainter::Antialiasing);
     // Scanner light: a touch brighter in the middle, darker at one edge.
     QRadialGradient light(size.width() * 0.45, size.height() * 0.4,
                           std::max(size.width(), size.height()) * 0.8);
     light.setColorAt(0.0, QColor(255, 255, 250, 40));
     light.setColorAt(1.0, QColor(120, 105, 80, 30));
-    p.fillRect(image.rect(), light);
+    p.fillRect(QRect(QPoint(0, 0), size), light);
     QLinearGradient edge(0, 0, size.width(), 0);
     edge.setColorAt(0.0, QColor(90, 80, 60, 26));
     edge.setColorAt(0.06, QColor(90, 80, 60, 0));
-    p.fillRect(image.rect(), edge);
+    p.fillRect(QRect(QPoint(0, 0), size), edge);
     AddFibres(p, size, noise);
     p.end();
     AddScanGrain(image, seed + 1, 4);
@@ -205,10 +212,12 @@ QString Fixed(double value, int decimals)
     return QString::number(value, 'f', decimals);
 }
 
-QImage ScannedTable(QSize size, unsigned seed, const std::function<void(QPainter&)>& draw)
+QImage ScannedTable(QSize size, int scale, unsigned seed,
+                    const std::function<void(QPainter&)>& draw)
 {
-    QImage image = Paper(size, seed);
+    QImage image = Paper(size, scale, seed);
     QPainter p(&image);
+    ScaleTo(p, scale);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     draw(p);

@@ -40,15 +40,24 @@ void DrawRichRight(QPainter& p, qreal right, qreal baseline,
 // Baseline that centres a line of the font vertically between top and bottom.
 qreal CentredBaseline(const QFont& font, qreal top, qreal bottom);
 
-// Off-white printed paper with faint grain, fibres and uneven scanner light.
-QImage Paper(QSize size, unsigned seed);
+// Makes the painter draw in picture pixels on an image `scale` times larger
+// in each direction. Leaves the painter alone at scale 1, so the pictures
+// shown as they are come out exactly as they always have.
+void ScaleTo(QPainter& p, int scale);
+
+// Off-white printed paper with faint grain, fibres and uneven scanner light,
+// `size` picture pixels at `scale` image pixels each. The grain is per image
+// pixel, as a finer scan has finer grain.
+QImage Paper(QSize size, int scale, unsigned seed);
 
 // Light grain over the finished print, so ink and paper look scanned.
 void AddScanGrain(QImage& image, unsigned seed, int amplitude);
 
 // A printed table as scanned: paper, the table drawn antialiased in ink by
-// `draw`, then the scanner's grain. One seed gives the same picture every time.
-QImage ScannedTable(QSize size, unsigned seed, const std::function<void(QPainter&)>& draw);
+// `draw` in picture pixels, then the scanner's grain; `scale` image pixels to
+// the picture pixel. One seed gives the same picture every time.
+QImage ScannedTable(QSize size, int scale, unsigned seed,
+                    const std::function<void(QPainter&)>& draw);
 
 // Number as text with a fixed count of decimals and a period separator.
 QString Fixed(double value, int decimals);

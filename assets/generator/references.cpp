@@ -95,11 +95,12 @@ int DrawReference(QPainter& p, int number, const Reference& reference, int top)
 
 } // namespace
 
-QImage DrawReferences()
+QImage DrawReferences(int scale)
 {
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    QImage image(kWidth * scale, kHeight * scale, QImage::Format_RGB32);
     image.fill(kGround);
     QPainter p(&image);
+    gen::ScaleTo(p, scale);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setPen(Qt::black);
     int y = DrawPurpose(p, 23);

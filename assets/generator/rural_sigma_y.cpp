@@ -84,9 +84,9 @@ void DrawRows(QPainter& p)
 
 } // namespace
 
-QImage DrawRuralSigmaY()
+QImage DrawRuralSigmaY(int scale)
 {
-    return gen::ScannedTable({kWidth, kHeight}, 11, [](QPainter& p) {
+    return gen::ScannedTable({kWidth, kHeight}, scale, 11, [](QPainter& p) {
         DrawLaw(p);
         DrawRules(p);
         DrawRows(p);

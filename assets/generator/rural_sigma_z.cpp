@@ -162,9 +162,9 @@ void DrawNote(QPainter& p)
 
 } // namespace
 
-QImage DrawRuralSigmaZ()
+QImage DrawRuralSigmaZ(int scale)
 {
-    return gen::ScannedTable({kWidth, kHeight}, 21, [](QPainter& p) {
+    return gen::ScannedTable({kWidth, kHeight}, scale, 21, [](QPainter& p) {
         DrawTitle(p);
         DrawPanel(p, kPanelLeft[0], kLeftPanel);
         DrawPanel(p, kPanelLeft[1], kRightPanel);

@@ -1,7 +1,8 @@
 // The Pasquill stability-class table: five bands of the wind speed at 10 m,
 // three daytime columns by the strength of incoming sunshine and two night
 // columns by cloud cover. Drawn without antialiasing in colours of the
-// 16-colour palette, so the 4-bit BMP keeps every pixel sharp.
+// 16-colour palette, so the 4-bit BMP keeps every pixel sharp. The larger
+// copies are the same drawing at a higher resolution, still in those colours.
 
 #include "bmp16.h"
 #include "drawings.h"
@@ -78,23 +79,33 @@ void Centred(QPainter& p, int left, int right, int top, int bottom,
                          gen::CentredBaseline(font, top, bottom), text, font);
 }
 
+// Grid lines are one picture pixel wide bars, covering the pixels an aliased
+// one-pixel pen covers, so a finer resolution thickens them in proportion
+// and puts them on the same picture pixels instead of half a pixel off.
+void HLine(QPainter& p, int left, int right, int y, const QColor& colour)
+{
+    p.fillRect(QRect(left, y, right - left + 1, 1), colour);
+}
+
+void VLine(QPainter& p, int x, int top, int bottom, const QColor& colour)
+{
+    p.fillRect(QRect(x, top, 1, bottom - top + 1), colour);
+}
+
 void DrawGrid(QPainter& p)
 {
-    p.setPen(kGrey);
-    for (int i = 1; i < kRows; ++i) {
-        const int y = kHeadBottom + i * kRowHeight;
-        p.drawLine(kColumnX.front(), y, kColumnX.back(), y);
-    }
-    p.drawLine(kColumnX[1], kGroupBottom, kColumnX[4], kGroupBottom);
-    p.drawLine(kColumnX[4], kGroupBottom, kColumnX[6], kGroupBottom);
+    const int left = kColumnX.front();
+    const int right = kColumnX.back();
+    for (int i = 1; i < kRows; ++i)
+        HLine(p, left, right, kHeadBottom + i * kRowHeight, kGrey);
+    HLine(p, kColumnX[1], kColumnX[4], kGroupBottom, kGrey);
+    HLine(p, kColumnX[4], kColumnX[6], kGroupBottom, kGrey);
     for (int c : {2, 3, 5})
-        p.drawLine(kColumnX[c], kGroupBottom, kColumnX[c], kTableBottom);
-    p.setPen(kBlack);
-    p.drawRect(kColumnX.front(), kTableTop, kColumnX.back() - kColumnX.front(),
-               kTableBottom - kTableTop);
-    p.drawLine(kColumnX.front(), kHeadBottom, kColumnX.back(), kHeadBottom);
-    p.drawLine(kColumnX[1], kTableTop, kColumnX[1], kTableBottom);
-    p.drawLine(kColumnX[4], kTableTop, kColumnX[4], kTableBottom);
+        VLine(p, kColumnX[c], kGroupBottom, kTableBottom, kGrey);
+    for (int y : {kTableTop, kHeadBottom, kTableBottom})
+        HLine(p, left, right, y, kBlack);
+    for (int x : {left, kColumnX[1], kColumnX[4], right})
+        VLine(p, x, kTableTop, kTableBottom, kBlack);
 }
 
 void DrawHeadings(QPainter& p)
@@ -146,11 +157,12 @@ void DrawNotes(QPainter& p)
 
 } // namespace
 
-QImage DrawStabilityClasses()
+QImage DrawStabilityClasses(int scale)
 {
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    QImage image(kWidth * scale, kHeight * scale, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
+    gen::ScaleTo(p, scale);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, false);
     DrawGrid(p);

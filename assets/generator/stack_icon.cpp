@@ -1,6 +1,7 @@
 // The program icon: a brick factory stack against the sky, giving off a
-// grey-white plume that drifts downwind. Drawn four times larger with
-// gradients and soft shapes, then reduced, so it looks like a small photo.
+// grey-white plume that drifts downwind. Drawn four times larger than it is
+// shown with gradients and soft shapes, then reduced, so it looks like a
+// small photo; the larger copies for dense screens are drawn the same way.
 
 #include "drawings.h"
 #include "paint_util.h"
@@ -154,10 +155,11 @@ void DrawPlume(QPainter& p)
 
 } // namespace
 
-QImage DrawStackIcon()
+QImage DrawStackIcon(int scale)
 {
-    QImage big(kWidth, kHeight, QImage::Format_RGB32);
+    QImage big(kWidth * scale, kHeight * scale, QImage::Format_RGB32);
     QPainter p(&big);
+    gen::ScaleTo(p, scale);
     p.setRenderHint(QPainter::Antialiasing);
     DrawSky(p);
     DrawGround(p);
@@ -165,7 +167,8 @@ QImage DrawStackIcon()
     DrawStack(p);
     DrawPlume(p);
     p.end();
-    QImage icon = big.scaled(50, 37, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+    QImage icon = big.scaled(50 * scale, 37 * scale, Qt::IgnoreAspectRatio,
+                             Qt::SmoothTransformation)
                       .convertToFormat(QImage::Format_RGB32);
     gen::AddScanGrain(icon, 7, 3); // a little sensor noise
     return icon;

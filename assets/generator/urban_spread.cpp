@@ -82,9 +82,9 @@ void DrawNote(QPainter& p)
 
 } // namespace
 
-QImage DrawUrbanSpread()
+QImage DrawUrbanSpread(int scale)
 {
-    return gen::ScannedTable({kWidth, kHeight}, 31, [](QPainter& p) {
+    return gen::ScannedTable({kWidth, kHeight}, scale, 31, [](QPainter& p) {
         DrawTitle(p);
         DrawRules(p);
         p.setPen(gen::kInk);

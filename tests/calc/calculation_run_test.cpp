@@ -1,40 +1,29 @@
 #include "calc/calculation_run.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "calc/results_format.h"
+#include "tests/support/file_faults.h"
+#include "tests/support/recording_view.h"
 #include "tests/support/temp_dir.h"
 
 namespace calc {
 namespace {
 
+namespace fs = std::filesystem;
+using enum StabilityClass;
+constexpr AreaType kUrban = AreaType::Urban, kRural = AreaType::Rural;
 using testing_support::ReadBytes;
-using testing_support::TempDir;
 using Calls = std::vector<std::string>;
 
-// Records every call the run makes on the windows, in order.
-class RecordingView final : public RunView {
- public:
-  void prepareList(std::string_view header) override {
-    calls.push_back("prepare");
-    list.assign(1, std::string(header));
-  }
-  void addRow(std::string_view row) override { list.emplace_back(row); }
-  void showRefusal(std::string_view m) override { calls.push_back("refusal:" + std::string(m)); }
-  void showCompletion(std::string_view m) override { calls.push_back("completion:" + std::string(m)); }
-  void reportFault(std::string_view m) override { calls.push_back("fault:" + std::string(m)); }
-  void showResults() override { calls.push_back("results"); }
-  std::string decimalSeparator() const override { return separator; }
-
-  Calls calls;
-  std::vector<std::string> list;
-  std::string separator = ".";
-};
+constexpr const char* kHeader = "\"X\",\"Y\",\"Disp\"\r\n";
 
 InputTexts Texts(const char* distance, const char* windSpeed = "5", const char* stackHeight = "50",
                  const char* emissionRate = "1") {
@@ -45,18 +34,17 @@ size_t CountLines(const std::string& bytes) {
   return static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
 }
 
-bool IsFault(const std::string& call) { return call.rfind("fault:", 0) == 0; }
-
 class RunTest : public ::testing::Test {
  protected:
-  std::filesystem::path file() const { return dir.path() / kResultsFileName; }
-  RunOutcome Run(const InputTexts& texts, StabilityClass cls = StabilityClass::D,
-                 AreaType area = AreaType::Urban) {
-    view = RecordingView{};
+  fs::path file() const { return dir.path() / "yelduman.txt"; }
+  RunOutcome Run(const InputTexts& texts, StabilityClass cls = D, AreaType area = kUrban,
+                 const char* separator = ".") {
+    view = testing_support::RecordingView{};
+    view.separator = separator;
     return RunCalculation(texts, cls, area, view, file());
   }
-  TempDir dir;
-  RecordingView view;
+  testing_support::TempDir dir;
+  testing_support::RecordingView view;
 };
 
 // The k-th distance as listed: 0.1 km added to the last, never k * 0.1, so
@@ -75,7 +63,8 @@ TEST_F(RunTest, RowsFollowTheAccumulatedGrid) {
       {"0.05", 0}, {"0.1", 1}, {"0.15", 1}, {"0.25", 2}, {"0.3", 2},     {"0.35", 3},
       {"1", 10},   {"2", 19},  {"4.3", 42}, {"4.4", 44}, {"19.1", 191}, {"20", 199},
   };
-  const Calls completed{"prepare", "completion:" + std::string(kCompletionMessage), "results"};
+  const Calls completed{"prepare", "completion:Hesaplama Sonucu YELDUMAN.TXT dosyasina yazdirildi",
+                        "results"};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.xmax);
     ASSERT_EQ(Run(Texts(c.xmax)), RunOutcome::Completed);
@@ -93,80 +82,125 @@ TEST_F(RunTest, RowsFollowTheAccumulatedGrid) {
 // The file and the list hold the same points; only the list's values take
 // the caller's decimal separator.
 TEST_F(RunTest, FileAndListHoldTheSamePoints) {
-  view.separator = ",";
-  ASSERT_EQ(RunCalculation(Texts("1"), StabilityClass::D, AreaType::Urban, view, file()),
-            RunOutcome::Completed);
+  ASSERT_EQ(Run(Texts("1"), D, kUrban, ","), RunOutcome::Completed);
   const std::string bytes = ReadBytes(file());
-  EXPECT_EQ(bytes.substr(0, 40), "\"X\",\"Y\",\"Disp\"\r\n100,0,412.8\r\n100,100,0\r\n");
+  EXPECT_EQ(bytes.substr(0, 40), std::string(kHeader) + "100,0,412.8\r\n100,100,0\r\n");
   EXPECT_NE(bytes.find("\r\n1000,0,3529.08\r\n"), std::string::npos);
   EXPECT_EQ(view.list.at(1), " 100\t 0\t412,8");
   EXPECT_EQ(view.list.at(55), " 1000\t 0\t3529,08");
 }
 
+// 10054.231 kg/s puts C at the first point on the single 17/4096 kg/m3, so
+// the value is 4150390.625 micrograms, exactly halfway at two decimals: to
+// even it is written 4150390, half away from zero it would be 4150391.
+TEST_F(RunTest, HalfwayValueRoundsToEven) {
+  ASSERT_EQ(Run(Texts("0.1", "5", "50", "10054.231")), RunOutcome::Completed);
+  EXPECT_EQ(ReadBytes(file()), std::string(kHeader) +
+                                   "100,0,4150390\r\n100,100,0.01\r\n100,200,0\r\n"
+                                   "100,300,0\r\n100,400,0\r\n100,500,0\r\n");
+}
+
 // A refused run leaves the 16-byte header in place of the old results and
-// shows the message of the first refused field only, byte for byte: ü is
-// C3 BC and Ç is C3 87 in UTF-8.
+// shows the message of the first refused field only.
 TEST_F(RunTest, RefusalLeavesTheHeaderAndShowsOneMessage) {
   const struct { InputTexts texts; const char* message; } cases[] = {
       {Texts(""), "Max. Uzaklik Degerine DIKKAT!!!"},
       {Texts("25", ""), "Max. Uzaklik Degerine DIKKAT!!!"},
-      {Texts("20", ""), "R\xC3\xBCzgar Degerine DIKKAT!!!"},
-      {Texts("20", "5", "abc"), "Baca Y\xC3\xBCkseklik Degerine DIKKAT!!!"},
-      {Texts("20", "5", "50", "-1"), "Emisyon \xC3\x87ikis Degerine DIKKAT!!!"},
+      {Texts("20", ""), "Rüzgar Degerine DIKKAT!!!"},
+      {Texts("20", "5", "abc"), "Baca Yükseklik Degerine DIKKAT!!!"},
+      {Texts("20", "5", "50", "-1"), "Emisyon Çikis Degerine DIKKAT!!!"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.message);
     ASSERT_EQ(Run(Texts("1")), RunOutcome::Completed);
     EXPECT_EQ(Run(c.texts), RunOutcome::Refused);
-    EXPECT_EQ(ReadBytes(file()), kFileHeaderLine);
+    EXPECT_EQ(ReadBytes(file()), kHeader);
     EXPECT_EQ(view.list, std::vector<std::string>{"X\tY\tDisp"});
     EXPECT_EQ(view.calls, (Calls{"prepare", "refusal:" + std::string(c.message)}));
   }
 }
 
-// The results file cannot be created (a directory stands in its place) or
-// sits on a full disk, where every write fails once its buffer is flushed:
-// the run is a fault naming the file, never a completion or a refusal, and
-// the list is untouched. The next run in a writable place works.
-TEST_F(RunTest, UnwritableFileIsAFault) {
-  for (const bool fullDisk : {false, true}) {
-    std::filesystem::remove(file());
-    if (!fullDisk) std::filesystem::create_directory(file());
-    if (fullDisk && !std::filesystem::exists("/dev/full")) continue;
-    if (fullDisk) std::filesystem::create_symlink("/dev/full", file());
-    for (const char* xmax : {"20", "0.05", ""}) {
-      SCOPED_TRACE(testing::Message() << (fullDisk ? "full disk, Xmax " : "directory, Xmax ") << xmax);
-      EXPECT_EQ(Run(Texts(xmax)), RunOutcome::Faulted);
-      ASSERT_EQ(view.calls.size(), 1u);
-      EXPECT_TRUE(IsFault(view.calls[0]));
-      EXPECT_NE(view.calls[0].find("yelduman.txt"), std::string::npos);
-      EXPECT_TRUE(view.list.empty());
+#ifndef _WIN32
+// A results file that cannot be created (a directory in its place), a full
+// disk that refuses the header, a file-size limit met part-way through the
+// rows or only by the last buffer, flushed at close, and a close refused
+// after every byte was written. Each is a fault report naming the file and
+// the cause, never a completion or the results window; the list is prepared
+// only once the header is on disk, no descriptor stays open on the file, and
+// the next run completes.
+TEST_F(RunTest, FileFaultsStopTheRun) {
+  enum Stage { Directory, FullDisk, SizeLimit, CloseRefused };
+  const std::string notCreated =
+      "fault:Sonuç dosyası yelduman.txt oluşturulamadı.\n(bu adda bir klasör var)";
+  const std::string notWritten = "fault:Sonuç dosyası yelduman.txt yazılamadı.\n";
+  const std::string overLimit = notWritten + "(dosya boyutu sınırı aşıldı)";
+  const struct {
+    Stage stage; const char* xmax; rlim_t limit; Calls calls; size_t fewestRows, mostRows;
+  } cases[] = {
+      {Directory, "20", 0, {notCreated}, 0, 0},
+      {Directory, "", 0, {notCreated}, 0, 0},
+      {FullDisk, "0.05", 0, {notWritten + "(diskte yer kalmadı)"}, 0, 0},
+      // The 22658 bytes of 20 km pass 10000 bytes while rows are still
+      // coming, when stdio buffers (a block of the file system, 4 KiB on
+      // most) are below 16 KiB; the 871 bytes of 1 km fit in one buffer, so
+      // only the flush at close meets a limit of 100 bytes.
+      {SizeLimit, "20", 10000, {"prepare", overLimit}, 1, 1193},
+      {SizeLimit, "1", 100, {"prepare", overLimit}, 60, 60},
+      {CloseRefused, "1", 0, {"prepare", notWritten + "(giriş/çıkış hatası)"}, 60, 60},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.stage << " " << c.xmax);
+    fs::remove(file());
+    if (c.stage == FullDisk && !fs::exists("/dev/full")) continue;
+    struct stat fileSystem {};
+    stat(dir.path().c_str(), &fileSystem);
+    if (c.stage == SizeLimit && c.mostRows < 1194 && fileSystem.st_blksize > 16384) continue;
+    if (c.stage == FullDisk) fs::create_symlink("/dev/full", file());
+    if (c.stage == Directory) fs::create_directory(file());
+    {
+      std::optional<testing_support::FileSizeLimit> limit;
+      if (c.stage == SizeLimit) limit.emplace(c.limit);
+      testing_support::RefuseNextFclose(c.stage == CloseRefused ? EIO : 0);
+      EXPECT_EQ(Run(Texts(c.xmax)), RunOutcome::Faulted);
+      testing_support::RefuseNextFclose(0);
     }
+    EXPECT_EQ(view.calls, c.calls);
+    const size_t rows = view.list.empty() ? 0 : view.list.size() - 1;
+    EXPECT_GE(rows, c.fewestRows);
+    EXPECT_LE(rows, c.mostRows);
+    EXPECT_EQ(testing_support::DescriptorsOpenOn(file()), 0);
+    fs::remove(file());
+    EXPECT_EQ(Run(Texts("1")), RunOutcome::Completed);
   }
-  std::filesystem::remove(file());
-  EXPECT_EQ(Run(Texts("1")), RunOutcome::Completed);
 }
+#endif
 
+// Absurd inputs that pass the checks: C or its value in micrograms leaves the
+// single-precision range. The run stops at that point with a report naming
+// the fault and the rows written; those rows stay in the file, whole.
 TEST_F(RunTest, ArithmeticOverflowStopsTheRunWhereItOccurs) {
-  // A tiny wind makes C itself too large for single precision at the first point.
-  EXPECT_EQ(Run(Texts("20", "1e-30", "50", "1e40")), RunOutcome::Faulted);
-  EXPECT_EQ(ReadBytes(file()), kFileHeaderLine);
-  ASSERT_EQ(view.calls.size(), 2u);
-  EXPECT_TRUE(IsFault(view.calls[1]));
-  EXPECT_NE(view.calls[1].find("sayı taşması"), std::string::npos);
-
-  // A high stack keeps the ground clean near the source; further out the
-  // plume touches down and the value in micrograms leaves the float range.
-  EXPECT_EQ(Run(Texts("20", "1", "1000", "1e40"), StabilityClass::A), RunOutcome::Faulted);
-  const std::string bytes = ReadBytes(file());
-  const size_t rows = CountLines(bytes) - 1;
-  EXPECT_GT(rows, 0u);
-  EXPECT_LT(rows, 1194u);
-  EXPECT_EQ(view.list.size(), rows + 1);
-  EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
-  ASSERT_EQ(view.calls.size(), 2u);
-  EXPECT_TRUE(IsFault(view.calls[1]));
-
+  const std::string report = "fault:Hesaplama aritmetik hata nedeniyle durduruldu: sayı taşması.\n";
+  const struct {
+    InputTexts texts; StabilityClass cls; AreaType area; size_t rows; const char* lastLine;
+  } cases[] = {
+      // A tiny wind makes C too large for a float at the first point, and
+      // a huge stack (Z - H)^2 too large for a double.
+      {Texts("20", "1e-30", "50", "1e40"), D, kUrban, 0, kHeader},
+      {Texts("20", "5", "1e200", "1"), D, kUrban, 0, kHeader},
+      // A high stack keeps the ground clean near the source; further out the
+      // plume touches down and the value in micrograms leaves the float range.
+      {Texts("20", "1", "1000", "1e40"), A, kUrban, 48, "\n800,500,2.029074E+37\r\n"},
+      {Texts("20", "1", "1000", "1e40"), A, kRural, 36, "\n600,500,8.994186E+31\r\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.rows);
+    EXPECT_EQ(Run(c.texts, c.cls, c.area), RunOutcome::Faulted);
+    EXPECT_EQ(view.calls, (Calls{"prepare", report + std::to_string(c.rows) + " satır dosyaya yazıldı."}));
+    const std::string bytes = ReadBytes(file());
+    EXPECT_TRUE(bytes.ends_with(c.lastLine));
+    EXPECT_EQ(CountLines(bytes), 1 + c.rows);
+    EXPECT_EQ(view.list.size(), 1 + c.rows);
+  }
   // The file was closed: the next run rewrites it.
   EXPECT_EQ(Run(Texts("1")), RunOutcome::Completed);
   EXPECT_EQ(CountLines(ReadBytes(file())), 61u);

@@ -30,8 +30,9 @@ TEST(InputCheck, RefusesTheFirstBadField) {
       {{"10", "5", "yok", "1"}, StackHeight}, {{"10", "5", "50", ""}, EmissionRate},
       {{"10", "5", "50", "-0.5"}, EmissionRate}, {{"10", "5", "50", "\t"}, EmissionRate},
       // Two bad fields: the first is named.
-      {{"25", "", "50", "1"}, Distance}, {{"10", "0", "50", ""}, WindSpeed},
-      {{"10", "5", "0", "0"}, StackHeight}, {{"", "5", "50", ""}, Distance}, {{}, Distance},
+      {{"25", "", "50", "1"}, Distance}, {{"10", "0", "0", "1"}, WindSpeed},
+      {{"10", "0", "50", ""}, WindSpeed}, {{"10", "5", "0", "0"}, StackHeight},
+      {{"", "5", "50", ""}, Distance}, {{}, Distance},
   };
   for (const auto& c : cases) {
     const InputTexts& t = c.texts;

@@ -13,6 +13,17 @@ namespace {
 
 using enum StabilityClass;
 
+struct Case {
+  StabilityClass cls;
+  Kilometres X;
+  Metres sigmaZ;
+};
+
+void ExpectSigmaZ(const Case& c) {
+  EXPECT_EQ(RuralSigmaZ(c.cls, c.X), c.sigmaZ)
+      << "class " << "ABCDEF"[static_cast<int>(c.cls)] << " X " << std::setprecision(17) << c.X;
+}
+
 // Per class each band ends where the next farther one begins, the farthest
 // open above and the nearest open below: every distance is held once.
 TEST(RuralSigmaZ, BandsMeetWithoutGapOrOverlap) {
@@ -25,40 +36,74 @@ TEST(RuralSigmaZ, BandsMeetWithoutGapOrOverlap) {
   }
 }
 
-// The vertical spread to the last bit (X^b first, then times a), to four
-// decimals only where no golden value is known. A bound belongs to the band
-// that ends there; the grid points nominally on a bound lie beside it (the
-// 3rd above 0.3, the 10th below 1, the 31st below 3.11, ...). Beyond 3.11 km
-// for A and 35 km for B sigmaZ is a fixed 5000 m, less than at the bound.
-TEST(RuralSigmaZ, WorkedValues) {
+// One distance inside every band of every class, to the last bit: X^b first,
+// then times a, or the fixed 5000 m of A and B far out. Expected values are
+// a * X**b in Python's double arithmetic (scripts/independent-values.py).
+TEST(RuralSigmaZ, EveryBand) {
+  const Case cases[] = {
+      {A, 8.11, 5000},  // 3.11 < X: 5000 m
+      {A, 1.8, 1574.7880990213364},  // 0.5 < X <= 3.11: 453.85 X^2.1166
+      {A, 0.45, 87.22955507375895},  // 0.4 < X <= 0.5: 346.75 X^1.7283
+      {A, 0.35, 58.955561122372494},  // 0.3 < X <= 0.4: 258.89 X^1.4094
+      {A, 0.275, 42.49832115580982},  // 0.25 < X <= 0.3: 217.41 X^1.2644
+      {A, 0.225, 33.46114450376929},  // 0.2 < X <= 0.25: 179.52 X^1.1262
+      {A, 0.175, 25.32210358392127},  // 0.15 < X <= 0.2: 170.22 X^1.0932
+      {A, 0.125, 17.6538512508938},  // 0.1 < X <= 0.15: 158.08 X^1.0542
+      {A, 0.05, 7.246283645973222},  // X <= 0.1: 122.8 X^0.9447
+      {B, 40, 5000},  // 35 < X: 5000 m
+      {B, 17.7, 2557.2408448781775},  // 0.4 < X <= 35: 109.3 X^1.0971
+      {B, 0.3, 30.144226325216724},  // 0.2 < X <= 0.4: 98.483 X^0.98332
+      {B, 0.1, 10.604690180980183},  // X <= 0.2: 90.673 X^0.93198
+      {C, 0.5, 32.43362208892302},  // every X: 61.141 X^0.91465
+      {D, 35, 271.77785930262854},  // 30 < X: 44.053 X^0.51179
+      {D, 20, 199.67047138455183},  // 10 < X <= 30: 36.65 X^0.56589
+      {D, 6.5, 103.94304442936229},  // 3 < X <= 10: 33.504 X^0.60486
+      {D, 2, 50.15135417398994},  // 1 < X <= 3: 32.093 X^0.64403
+      {D, 0.65, 22.639087071158766},  // 0.3 < X <= 1: 32.093 X^0.81006
+      {D, 0.15, 6.61784028557723},  // X <= 0.3: 34.459 X^0.86974
+      {E, 45, 146.88917707255845},  // 40 < X: 47.618 X^0.29592
+      {E, 30, 127.31152395989899},  // 20 < X <= 40: 35.42 X^0.37615
+      {E, 15, 95.55830909365176},  // 10 < X <= 20: 26.97 X^0.46713
+      {E, 7, 66.03168580407585},  // 4 < X <= 10: 24.703 X^0.50527
+      {E, 3, 42.22135548587303},  // 2 < X <= 4: 22.534 X^0.57154
+      {E, 1.5, 27.931190340632067},  // 1 < X <= 2: 21.628 X^0.63077
+      {E, 0.65, 15.61228988452498},  // 0.3 < X <= 1: 21.628 X^0.7566
+      {E, 0.2, 6.23857638464594},  // 0.1 < X <= 0.3: 23.331 X^0.81956
+      {E, 0.05, 1.979015073784176},  // X <= 0.1: 24.26 X^0.8366
+      {F, 65, 84.7148562625487},  // 60 < X: 34.219 X^0.21716
+      {F, 45, 76.93568233551231},  // 30 < X <= 60: 27.074 X^0.27436
+      {F, 22.5, 62.660542245934465},  // 15 < X <= 30: 22.651 X^0.32681
+      {F, 11, 48.24756812577988},  // 7 < X <= 15: 17.836 X^0.415
+      {F, 5, 34.207199596890135},  // 3 < X <= 7: 16.187 X^0.4649
+      {F, 2.5, 24.42448141869856},  // 2 < X <= 3: 14.823 X^0.54503
+      {F, 1.5, 18.030377292486545},  // 1 < X <= 2: 13.953 X^0.63227
+      {F, 0.85, 12.483726970675994},  // 0.7 < X <= 1: 13.953 X^0.68465
+      {F, 0.45, 7.729875813550176},  // 0.2 < X <= 0.7: 14.457 X^0.78407
+      {F, 0.1, 2.324345372144242},  // X <= 0.2: 15.209 X^0.8158
+  };
+  for (const Case& c : cases) ExpectSigmaZ(c);
+}
+
+// A bound belongs to the band that ends there. The grid points nominally on
+// a bound lie beside it: the 3rd above 0.3, the 10th below 1, the 20th
+// above 2, the 30th above 3, the 31st below 3.11, the 40th above 4, the
+// 70th, 100th and 150th below 7, 10 and 15. The fixed 5000 m just beyond
+// 3.11 km (A) and 35 km (B) lies below the value at the bound.
+TEST(RuralSigmaZ, BoundsAndTheGridPointsBesideThem) {
   const auto x = testing_support::GridDistance;  // x(k): the k-th distance of a run
-  const struct { StabilityClass cls; Kilometres X; Metres sigmaZ; double tolerance = 0; } cases[] = {
-      {A, 0.1, 13.947564125508443}, {B, 0.1, 10.604690180980183}, {C, 0.1, 7.4418778554711098},
-      {D, 0.1, 4.6511748925318548}, {E, 0.1, 3.5341973469663559}, {F, 0.1, 2.3243453721442422},
-      {A, 1, 453.85}, {B, 1, 109.3}, {C, 1, 61.141}, {D, 1, 32.093}, {E, 1, 21.628}, {F, 1, 13.953},
-      // Bounds, and the grid points beside them.
-      {A, 0.3, 47.440759203106779}, {D, 0.3, 12.093001594927751}, {A, 0.5, 104.65170980044181},
+  const Case cases[] = {
+      {A, 0.1, 13.947564125508443}, {E, 0.1, 3.5341973469663559}, {A, 0.3, 47.440759203106779},
+      {D, 0.3, 12.093001594927751}, {A, 0.5, 104.65170980044181}, {D, 1, 32.093}, {E, 1, 21.628},
+      {F, 1, 13.953}, {A, 3.11, 5010.5912907909405}, {A, std::nextafter(3.11, 4.0), 5000},
+      {B, 35, 5402.7791277051983}, {B, std::nextafter(35.0, 36.0), 5000},
       {A, x(3), 47.442762794073893}, {D, x(3), 12.101721654143418}, {E, x(3), 8.6977376165348055},
       {D, x(10), 32.092999999999996}, {E, x(10), 21.627999999999997}, {F, x(10), 13.952999999999998},
-      {E, x(20), 33.487981702682923}, {F, x(20), 21.627508289388004},
-      {D, x(30), 65.11607611190054}, {F, x(30), 26.976154360733357},
-      {A, x(31), 4976.5514795141644}, {A, x(32), 5000}, {E, x(40), 49.768270657970838},
-      {A, 3.11, 5010.5912907909405}, {A, std::nextafter(3.11, 4.0), 5000},
-      {B, 35, 5402.7791277051983}, {B, std::nextafter(35.0, 36.0), 5000},
-      // Farther grid points, the last of a 20 km run and 10 km.
-      {F, x(70), 39.999305011385758}, {D, x(100), 134.88282708515283}, {E, x(100), 79.071449176826292},
-      {F, x(150), 54.875101454492473}, {A, x(199), 5000}, {B, x(199), 2907.9830586536468},
-      {C, x(199), 942.60231914859219}, {D, x(199), 199.10489916493904}, {E, x(199), 109.04711596958646},
-      {F, x(199), 60.195711762208028}, {C, 10, 502.3224, 5e-5},
-      // Bands beyond any grid a run walks.
-      {D, 31, 255.41093704320502}, {E, 25, 118.87312809169535}, {E, 50, 151.54107173706771},
-      {F, 40, 74.489250381560922}, {F, 70, 86.089226179538429},
+      {E, x(20), 33.487981702682923}, {F, x(20), 21.627508289388004}, {D, x(30), 65.11607611190054},
+      {F, x(30), 26.976154360733357}, {A, x(31), 4976.5514795141644}, {A, x(32), 5000},
+      {E, x(40), 49.768270657970838}, {F, x(70), 39.999305011385758}, {D, x(100), 134.88282708515283},
+      {E, x(100), 79.071449176826292}, {F, x(150), 54.875101454492473},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << "class " << static_cast<int>(c.cls) << " X "
-                                    << std::setprecision(17) << c.X);
-    EXPECT_NEAR(RuralSigmaZ(c.cls, c.X), c.sigmaZ, c.tolerance);
-  }
+  for (const Case& c : cases) ExpectSigmaZ(c);
 }
 
 }  // namespace
