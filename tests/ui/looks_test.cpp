@@ -13,7 +13,8 @@
 namespace ui_testing {
 namespace {
 
-// Fonts as the design names them: face, points, then bold, italic, underlined.
+// Fonts as the design names them: face, points, then bold, italic,
+// underlined. The face is not compared: one stand-in draws both.
 const char* const kWindowFont = "MS Sans Serif 8.25";
 const char* const kPicture = "";  // a picture has no text
 
@@ -84,7 +85,6 @@ QRect Pixels(const QRect& twips) {
   return {twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15};
 }
 
-// Points and style; both faces are drawn by whichever stand-in the system has.
 QString Described(const QFont& f) {
   return QString("%1%2%3%4").arg(f.pointSizeF()).arg(f.bold() ? " bold" : "",
                                                      f.italic() ? " italic" : "",
@@ -129,7 +129,7 @@ TEST_F(WindowLooksTest, EveryWindowAndControlHasItsCaptionPlaceFontAndColour) {
                           : qobject_cast<QGroupBox*>(control) ? "title" : "text";
     EXPECT_EQ(control->property(caption).toString(), c.caption);
     EXPECT_EQ(Described(control->font()), QString(c.font).remove(QRegularExpression("^\\D+")));
-    if (auto* label = qobject_cast<QLabel*>(control)) {
+    if (auto* label = qobject_cast<QLabel*>(control)) {  // only the grid note takes two lines
       EXPECT_EQ(label->wordWrap(), c.caption.startsWith("Hesaplamalar"));
     }
 
