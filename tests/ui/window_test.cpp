@@ -1,39 +1,18 @@
 #include "tests/ui/window_test.h"
 
 #include <QAbstractButton>
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
 
 namespace ui_testing {
-namespace {
 
-// Adds "+Name" or "-Name" to the log as a program window is shown or hidden.
-class WindowWatch final : public QObject {
- public:
-  explicit WindowWatch(QStringList& log) : log_(log) {}
-
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    const bool shown = event->type() == QEvent::Show;
-    auto* window = qobject_cast<QWidget*>(watched);
-    if ((shown || event->type() == QEvent::Hide) && !event->spontaneous() && window &&
-        window->isWindow() && window->objectName().startsWith("Form")) {
-      log_ << (shown ? "+" : "-") + window->objectName();
-    }
-    return false;
+QWidget* TopLevel(const char* name) {
+  QWidgetList found;
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (w->objectName() == QLatin1String(name)) found << w;
   }
-
- private:
-  QStringList& log_;
-};
-
-}  // namespace
+  EXPECT_LE(found.size(), 1) << name;
+  return found.value(0);
+}
 
 void ExpectBox(const SeenBox& seen, const QString& title, const QString& text) {
   EXPECT_EQ(seen.title, title);
@@ -58,19 +37,29 @@ void WindowTest::SetUp() {
     const bool resultsShown = resultsWindow() && resultsWindow()->isVisible();
     boxes_.push_back({box->windowTitle(), box->text(), resultsShown});
     EXPECT_TRUE(ok && box->icon() == QMessageBox::NoIcon && box->buttons().size() == 1 &&
-                box->isModal()) << box->text().toStdString() << ": not a plain OK box";
+                box->isModal() && box->parentWidget() == &mainWindow())
+        << box->text().toStdString() << ": not a plain OK box over the main window";
     ok ? ok->click() : box->done(0);  // never hang on a box that cannot be answered
   });
   boxWatch_.start(2);
   mainWindow().show();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&mainWindow()));
-  windowWatch_ = std::make_unique<WindowWatch>(windowLog_);
-  qApp->installEventFilter(windowWatch_.get());
+  qApp->installEventFilter(this);
+}
+
+bool WindowTest::eventFilter(QObject* watched, QEvent* event) {
+  const bool shown = event->type() == QEvent::Show;
+  auto* window = qobject_cast<QWidget*>(watched);
+  if ((shown || event->type() == QEvent::Hide) && !event->spontaneous() && window &&
+      window->isWindow() && window->objectName().startsWith("Form")) {
+    windowLog_ << (shown ? "+" : "-") + window->objectName();
+  }
+  return false;
 }
 
 void WindowTest::TearDown() {
   for (const SeenBox& box : boxes_) ADD_FAILURE() << "unexpected " << box.text.toStdString();
-  windowWatch_.reset();
+  qApp->removeEventFilter(this);
   boxWatch_.stop();
   windows_.reset();
   QDir::setCurrent(previousDirectory_);
@@ -78,22 +67,15 @@ void WindowTest::TearDown() {
   QLocale::setDefault(previousLocale_);
 }
 
-std::array<QLineEdit*, 4> WindowTest::boxes() {
-  return {mainControl<QLineEdit>("Mesafe"), mainControl<QLineEdit>("Rzg"),
-          mainControl<QLineEdit>("Bc"), mainControl<QLineEdit>("Em")};
-}
-
-void WindowTest::click(const char* button) { mainControl<QPushButton>(button)->click(); }
-
-void WindowTest::select(const char* option) { mainControl<QRadioButton>(option)->setChecked(true); }
+const char* const kBoxes[] = {"Mesafe", "Rzg", "Bc", "Em"};
 
 void WindowTest::type(const QStringList& typed) {
-  for (int i = 0; i < 4; ++i) boxes()[i]->setText(typed.value(i));
+  for (int i = 0; i < 4; ++i) mainControl<QLineEdit>(kBoxes[i])->setText(typed.value(i));
 }
 
 QStringList WindowTest::texts() {
   QStringList texts;
-  for (QLineEdit* box : boxes()) texts << box->text();
+  for (const char* box : kBoxes) texts << mainControl<QLineEdit>(box)->text();
   return texts;
 }
 
@@ -111,11 +93,6 @@ void WindowTest::openEveryReferenceWindow() {
   for (const char* button : {"Command1", "Command2", "Command3", "Command4"}) {
     Find<QPushButton>(references, button)->click();
   }
-}
-
-QByteArray WindowTest::resultsBytes() const {
-  QFile file("yelduman.txt");
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QStringList WindowTest::listRows() {

@@ -3,24 +3,29 @@
 // the program starts them, in a temporary working directory, under a locale
 // with a decimal point. Message boxes are answered with OK as they appear;
 // one that a test does not take and check fails it, and so does one with an
-// icon, another button or no modality. Every showing and hiding of a window
+// icon, another button, no modality or another owner than the main window. Every showing and hiding of a window
 // is logged in order, so a test sees which window moved first.
-#include <array>
 #include <memory>
 #include <ostream>
 #include <utility>
 #include <vector>
 
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QLocale>
 #include <QPointer>
-#include <QStringList>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 #include "ui/app_windows.h"
 
-class QLineEdit;
 class QMessageBox;
 
 namespace ui_testing {
@@ -33,6 +38,9 @@ Control* Find(const QWidget* window, const char* name) {
   return control;
 }
 
+// The top-level window of that name, null if none; there is never a second.
+QWidget* TopLevel(const char* name);
+
 struct SeenBox {
   QString title;
   QString text;
@@ -41,26 +49,25 @@ struct SeenBox {
 void ExpectBox(const SeenBox& seen, const QString& title, const QString& text);
 inline const QString kCompletionText = "Hesaplama Sonucu YELDUMAN.TXT dosyasina yazdirildi";
 
-class WindowTest : public ::testing::Test {
+class WindowTest : public QObject, public ::testing::Test {
  protected:
   void SetUp() override;
   void TearDown() override;
+  bool eventFilter(QObject* watched, QEvent* event) override;  // the window log
 
-  ui::MainWindow& mainWindow() { return windows_->mainWindow(); }
-  // Null before a run.
-  ui::ResultsWindow* resultsWindow() { return windows_->resultsWindowIfCreated(); }
   ui::AppWindows& windows() { return *windows_; }
+  ui::MainWindow& mainWindow() { return windows_->mainWindow(); }
+  ui::ResultsWindow* resultsWindow() { return windows_->resultsWindowIfCreated(); }  // null before a run
 
   // The main window's control of that name.
   template <class Control = QWidget>
   Control* mainControl(const char* name) {
     return Find<Control>(&mainWindow(), name);
   }
-  void click(const char* button);   // on the main window
-  void select(const char* option);  // atma to atmf, kir or kent
+  void click(const char* button) { mainControl<QPushButton>(button)->click(); }
+  void select(const char* option) { mainControl<QRadioButton>(option)->setChecked(true); }
 
-  // Mesafe, Rzg, Bc and Em, in that order.
-  std::array<QLineEdit*, 4> boxes();
+  // The texts of Mesafe, Rzg, Bc and Em, in that order.
   void type(const QStringList& typed);
   QStringList texts();
   // Clicks HESAPLA and returns the box of its run; not exactly one box fails.
@@ -72,7 +79,6 @@ class WindowTest : public ::testing::Test {
   // references window: the main window is back, the tables stay open.
   void openEveryReferenceWindow();
 
-  QByteArray resultsBytes() const;  // of yelduman.txt in the working directory
   QStringList listRows();
 
  private:
@@ -80,7 +86,6 @@ class WindowTest : public ::testing::Test {
   QLocale previousLocale_;
   std::unique_ptr<QTemporaryDir> workDir_;
   std::unique_ptr<ui::AppWindows> windows_;
-  std::unique_ptr<QObject> windowWatch_;
   QStringList windowLog_;
   QTimer boxWatch_;
   QPointer<QMessageBox> lastBox_;  // null again once that box is gone
