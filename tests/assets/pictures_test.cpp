@@ -1,6 +1,3 @@
-// Every picture's copies for dense screens: drawn anew at their resolution,
-// and the picture a window gets for its screen covering the same window
-// pixels at every density. Also the menu icon's files for the icon theme.
 #include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
@@ -33,9 +30,7 @@ QString CopyOf(const char* resource, int scale) {
   return path.replace(QLatin1String(".bmp"), QLatin1String(".png"));
 }
 
-// At each density the picture covers its own size in window pixels, in the
-// screen's own pixels; at a copy's density it is that copy, drawn anew, not
-// the small picture's pixels repeated (the mostly white table differs in 2 %).
+// A copy is drawn anew, not the small picture's pixels repeated (the white table differs in 2 %).
 TEST(PicturesTest, EveryDensityGetsItsCopyInItsOwnPixels) {
   for (const auto& p : kPictures) {
     const QImage one(CopyOf(p.resource, 1));
@@ -58,9 +53,7 @@ TEST(PicturesTest, EveryDensityGetsItsCopyInItsOwnPixels) {
   }
 }
 
-// The window icon holds every copy, so Qt picks the one for the screen. The
-// icon theme's files: each fixed size a square of that many pixels on a
-// transparent ground, and the SVG a whole document whose fills all exist.
+// Theme files: each size a square on a transparent ground; the SVG whole, its fills all defined.
 TEST(PicturesTest, IconsHoldEveryCopyAndEveryThemeSize) {
   const QIcon icon = LoadStackIcon();
   EXPECT_EQ(icon.availableSizes(), QList<QSize>({{50, 37}, {100, 74}, {150, 111}}));

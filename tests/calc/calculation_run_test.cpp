@@ -29,10 +29,9 @@ InputTexts Texts(const char* distance, const char* windSpeed = "5", const char* 
   return {distance, windSpeed, stackHeight, emissionRate};
 }
 
-size_t CountLines(const std::string& bytes) { return size_t(std::count(bytes.begin(), bytes.end(), '\n')); }
+size_t CountLines(const std::string& bytes) { return std::ranges::count(bytes, '\n'); }
 
-// Stands in for the windows of a run: records every message and the
-// results window's showing in order, and keeps the list's rows.
+// Records every message and the results window's showing in order, and the list.
 struct RecordingView final : RunView {
   void prepareList(std::string_view header) override {
     calls.push_back("prepare");
@@ -61,9 +60,7 @@ class RunTest : public ::testing::Test {
 };
 
 // The k-th accumulated distance overshoots k/10 for k = 3, 14..43 and
-// 192..200, so those maxima lose their own last distance. Every distance
-// holds the six offsets 0..500 m, and the list's values take the caller's
-// decimal separator.
+// 192..200, so those maxima lose their own last distance.
 TEST_F(RunTest, RowsFollowTheAccumulatedGrid) {
   const struct { const char* xmax; int distances; } cases[] = {
       {"0.05", 0}, {"0.1", 1}, {"0.15", 1}, {"0.25", 2}, {"0.3", 2},     {"0.35", 3},
@@ -91,11 +88,8 @@ TEST_F(RunTest, HalfwayValueRoundsToEven) {
                                    "100,300,0\r\n100,400,0\r\n100,500,0\r\n");
 }
 
-// Students keep their work in folders named in Turkish. The run writes its
-// results by the absolute path of such a folder, the file is found there
-// under its own name, and nothing goes to a folder of a garbled name beside
-// it (names compared as UTF-8 bytes, which GoogleTest can print). On Windows
-// the name only survives as a wide path all the way to the file system.
+// Nothing goes to a garbled folder beside it (names compared as UTF-8 bytes,
+// which GoogleTest can print); on Windows only a wide path keeps the name.
 TEST_F(RunTest, AbsolutePathInAFolderNamedInTurkish) {
   const fs::path folder = fs::absolute(dir.path() / fs::path(u8"Öğrenci Çalışmaları"));
   fs::create_directory(folder);
@@ -110,8 +104,6 @@ TEST_F(RunTest, AbsolutePathInAFolderNamedInTurkish) {
   EXPECT_EQ(names, std::string(expected.begin(), expected.end()));
 }
 
-// A refused run leaves the 16-byte header in place of the old results and
-// shows the message of the first refused field only.
 TEST_F(RunTest, RefusalLeavesTheHeaderAndShowsOneMessage) {
   const struct { InputTexts texts; const char* message; } cases[] = {
       {Texts(""), "Max. Uzaklik Degerine DIKKAT!!!"},
@@ -130,12 +122,8 @@ TEST_F(RunTest, RefusalLeavesTheHeaderAndShowsOneMessage) {
 }
 
 #ifndef _WIN32
-// A results file that cannot be created (a directory in its place), a full
-// disk, a file-size limit met part-way through the rows or only by the last
-// buffer flushed at close, and a close refused after every byte was written:
-// each a fault report naming the file and the cause, never a completion or
-// the results window; the list is prepared only once the header is on disk,
-// no descriptor stays open on the file, and the next run completes.
+// Never a completion or the results window; the list is prepared only once
+// the header is on disk, no descriptor stays open, and the next run completes.
 TEST_F(RunTest, FileFaultsStopTheRun) {
   enum Stage { Directory, FullDisk, SizeLimit, CloseRefused };
   const std::string notCreated =
@@ -182,9 +170,7 @@ TEST_F(RunTest, FileFaultsStopTheRun) {
 }
 #endif
 
-// Absurd inputs that pass the checks: C or its value in micrograms leaves the
-// single-precision range. The run stops at that point with a report naming
-// the fault and the rows written; those rows stay in the file, whole.
+// C or its value in micrograms leaves the float range; the rows before stay whole.
 TEST_F(RunTest, ArithmeticOverflowStopsTheRunWhereItOccurs) {
   const std::string report = "fault:Hesaplama aritmetik hata nedeniyle durduruldu: sayı taşması.\n";
   const struct {

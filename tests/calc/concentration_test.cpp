@@ -20,12 +20,8 @@ constexpr AreaType kUrban = AreaType::Urban, kRural = AreaType::Rural;
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-// C in kg/m3 to the last bit (scripts/independent-values.py) for Q kg/s
-// from a 50 m stack in a 5 m/s wind: the urban class D source of 1 kg/s at
-// 1 km and 0.1 km, on the axis and off it, other
-// classes, both areas, the accumulated 3rd, 10th and 20th grid distances and
-// a doubled emission. A denominator multiplied in another order, exp in
-// place of the held e, or the full-precision pi shows here.
+// C in kg/m3 (scripts/independent-values.py), 50 m stack, 5 m/s: a denominator
+// multiplied in another order, exp in place of the held e, or the full pi shows.
 TEST(Concentration, GoldenValues) {
   const Kilometres x3 = GridDistance(3), x10 = GridDistance(10), x20 = GridDistance(20);
   const struct { AreaType area; StabilityClass cls; Kilometres X; int Y; double Q, C; } cases[] = {
@@ -50,11 +46,8 @@ TEST(Concentration, GoldenValues) {
   }
 }
 
-// The two roundings, to single precision and to two decimals, the float
-// range checked before each. 1.23500001e-9 kg/m3 becomes the float
-// 1.2349999911620557e-9 before it is scaled, so it reports 1.23. The single
-// 17/4096 kg/m3 is 4150390.625 micrograms, a tie at two decimals: to even
-// 4150390.62, float 4150390.5 (away from zero .63, float 4150390.75).
+// 1.23500001e-9 is the float 1.2349999911620557e-9 before scaling, so 1.23; 17/4096
+// kg/m3 is 4150390.625 micrograms, a tie: to even .62, float 4150390.5 (away: 4150390.75).
 TEST(ConcentrationReport, RoundingAndRange) {
   const struct { double C; float reported; ArithmeticFault fault; } cases[] = {
       // Each side of half a hundredth of a microgram, and of 1.235 once rounded

@@ -1,7 +1,4 @@
-// Every run of the golden table (tools/golden_runs/golden_table.h) gives its
-// recorded outcome, rows and hashes, in every build (optimised or not, g++ or
-// clang, with and without FMA, mingw-w64): a failure means a written number
-// changed, in this build or in the core.
+// In every build (optimised or not, g++ or clang, FMA or not, mingw-w64).
 #include <gtest/gtest.h>
 
 #include <iostream>

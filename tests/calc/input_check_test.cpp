@@ -10,9 +10,7 @@ namespace {
 using enum InputField;
 const std::optional<InputField> kOk;
 
-// The first refused field in the order distance, wind, height, emission (the
-// texts' order), or none. The distance lies in (0, 20] km, the others above 0
-// without a limit; a text beyond a double is refused.
+// Distance in (0, 20] km, the others above 0; a text beyond a double is refused.
 TEST(InputCheck, RefusesTheFirstBadField) {
   const struct { InputTexts texts; std::optional<InputField> refused; } cases[] = {
       {{"20", "5", "50", "1"}, kOk}, {{"0.05", "1e300", "1e300", "1e300"}, kOk},

@@ -14,10 +14,7 @@
 namespace calc {
 namespace {
 
-// A number rounded once to N significant digits of its exact binary value,
-// as the C library's %.NG gives it in the "C" locale (at every size, for
-// doubles and for singles widened to double, halfway cases included), but
-// zero of either sign is "0".
+// Rounded once from the exact binary value, halfway cases included; zero of either sign is "0".
 TEST(ResultsFormat, NumberAgreesWithPrintf) {
   EXPECT_EQ(FormatNumber(-0.0, 7), "0");
   EXPECT_EQ(FormatNumber(5999.9999999999945, 15), "5999.99999999999");
@@ -37,8 +34,6 @@ TEST(ResultsFormat, NumberAgreesWithPrintf) {
   }
 }
 
-// A row of the file, and of the list with a comma as the locale's decimal
-// separator: distance at 15 digits, value at 7.
 TEST(ResultsFormat, FileLineAndListRow) {
   const struct { ResultRow row; const char* fileLine; const char* listRow; } cases[] = {
       {{5999.9999999999945, 400, 0.37f}, "5999.99999999999,400,0.37\r\n", " 5999.99999999999\t 400\t0,37"},
@@ -50,8 +45,6 @@ TEST(ResultsFormat, FileLineAndListRow) {
   }
 }
 
-// Under a locale whose decimal separator is a comma the typed texts are
-// still read, and the results written, with a period.
 TEST(ResultsFormat, PeriodsUnderTurkishLocale) {
   if (std::setlocale(LC_ALL, "tr_TR.UTF-8") == nullptr) GTEST_SKIP() << "no tr_TR.UTF-8 locale here";
   const std::string decimalPoint = std::localeconv()->decimal_point;

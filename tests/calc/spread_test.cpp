@@ -10,11 +10,9 @@ namespace {
 using enum StabilityClass;
 using testing_support::GridDistance;
 
-// The urban laws to the last bit; B runs A's laws and F runs E's. The order
-// (a * X) * 1000 shows in class C at 100 m: 20.000000000000004, not 20. At
-// the accumulated 17th and 26th grid points (b * X) * 1000 differs from
-// b * (X * 1000), and at the 20th E's vertical spread is 80 exactly through
-// the power -0.5, where 1 / sqrt would give 80.000000000000014.
+// B runs A's laws and F runs E's. (a * X) * 1000 is 20.000000000000004 in C at
+// 100 m; at the 17th and 26th grid points (b * X) * 1000 differs from b * (X * 1000);
+// at the 20th E's sigmaZ is 80 through the power -0.5 (1 / sqrt: 80.000000000000014).
 TEST(UrbanSpread, GoldenValues) {
   const struct { StabilityClass cls; Kilometres X; Metres sigmaY, sigmaZ; } cases[] = {
       {A, 0.1, 31.378581622109444, 24.119701490690133}, {C, 0.1, 21.572774865200245, 20.000000000000004},
@@ -37,9 +35,7 @@ TEST(UrbanSpread, GoldenValues) {
   }
 }
 
-// The Pasquill-Gifford horizontal spread to the last bit. The values carry
-// ln e = 0.9999999999999981 and the slopes, so a slope of 2.5334 for A,
-// 4.1667 for F's intercept or M = 1 changes them.
+// They carry ln e = 0.9999999999999981: A's slope 2.5334, F's 4.1667 or M = 1 shows.
 TEST(RuralSigmaY, KnownValues) {
   const struct { StabilityClass cls; Kilometres X; Metres sigmaY; } cases[] = {
       {A, 0.1, 26.854149603701188}, {B, 0.1, 19.265516918690032}, {C, 0.1, 12.462680605556322},

@@ -1,7 +1,6 @@
 #pragma once
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <random>
 #include <string>
 
@@ -10,28 +9,19 @@ namespace testing_support {
 // A fresh directory under the system's temporary folder, removed afterwards.
 class TempDir {
  public:
-  TempDir() {
-    std::random_device rd;
-    path_ = std::filesystem::temp_directory_path() /
-            ("yelduman-test-" + std::to_string(rd()) + std::to_string(rd()));
-    std::filesystem::create_directories(path_);
-  }
-  ~TempDir() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-  }
+  TempDir() { std::filesystem::create_directories(path_); }
+  ~TempDir() { std::error_code ec; std::filesystem::remove_all(path_, ec); }
   TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-
   const std::filesystem::path& path() const { return path_; }
 
  private:
-  std::filesystem::path path_;
+  const std::filesystem::path path_ = std::filesystem::temp_directory_path() /
+      ("yelduman-test-" + std::to_string(std::random_device{}()) + std::to_string(std::random_device{}()));
 };
 
 inline std::string ReadBytes(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  return {std::istreambuf_iterator<char>(in), {}};
 }
 
 }  // namespace testing_support

@@ -1,6 +1,4 @@
-// The seven windows as the user sees them: titles, client sizes, and every
-// control's caption, place, font and text colour, with places in twips (15
-// to the pixel) as the windows are laid out; then each window's focus order.
+// The seven windows' controls, places in twips (15 to the pixel), and focus orders.
 #include <algorithm>
 #include <string_view>
 
@@ -13,8 +11,7 @@
 namespace ui_testing {
 namespace {
 
-// Fonts as the layout names them: face, points, then bold, italic,
-// underlined. The face is not compared: one stand-in draws both.
+// Face, points, bold, italic, underlined; the face is not compared (one stand-in draws both).
 const char* const kWindowFont = "MS Sans Serif 8.25";
 const char* const kPicture = "";  // a picture has no text
 
@@ -145,8 +142,6 @@ TEST_F(WindowLooksTest, EveryWindowAndControlHasItsCaptionPlaceFontAndColour) {
   }
 }
 
-// Each window, first shown through its command, has the focus on its
-// tab-index-0 control, and Tab runs round from there in tab-index order.
 // An option group is one stop, on its selected button.
 TEST_F(WindowLooksTest, TabGoesRoundEachWindowInTabIndexOrderFromWhereTheFocusStarts) {
   const auto expectRound = [](const char* name, const QStringList& order) {

@@ -1,5 +1,4 @@
-// HESAPLA end to end through the windows: the file, the list, the boxes,
-// the results window and the faults that stop a run.
+// HESAPLA end to end through the windows.
 #include <cstdio>
 #include <functional>
 #include <vector>
@@ -14,8 +13,7 @@
 namespace ui_testing {
 namespace {
 
-// The list must show the points of the results file in its order: each line
-// "d,o,v" CR LF as " d", tab, " o", tab, v with the locale's separator.
+// Each file line "d,o,v" CR LF as " d", tab, " o", tab, v with the locale's separator.
 void ExpectListShowsFile(const QStringList& rows, QChar separator) {
   QFile file("yelduman.txt");
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -80,9 +78,7 @@ TEST_F(WindowRunTest, ResultsWindowKeepsTheLastRunsRowsAndComesBackWithEveryComp
   EXPECT_EQ(takeWindowLog(), QStringList({"+Form3", "-Form3", "+Form3", "-Form3", "+Form3"}));
 }
 
-// One program session meets every fault in turn. Each stops its run with its
-// report, no completion box and no results window; the inputs stay as typed,
-// and once the cause is gone the next run works without a restart.
+// No results window, the inputs stay as typed, and the next run works without a restart.
 struct FaultCase {
   const char* name;
   std::function<bool()> arrange;  // false: the fault cannot be staged here
@@ -140,9 +136,6 @@ TEST_F(WindowTest, FaultsOneAfterAnotherInOneSession) {
   }
 }
 
-// A student pressing HESAPLA all afternoon: a thousand 20 km runs, each
-// with its box and its 1195 rows, and no growth of resident memory once the
-// windows are warm.
 TEST_F(WindowRunTest, AThousandTwentyKilometreRunsKeepResidentMemoryFlat) {
   const auto residentKilobytes = [] {
     QFile status("/proc/self/status");

@@ -1,5 +1,3 @@
-// The window tests run in-process, started as the program starts; without a
-// display they use the offscreen platform unless the environment names another.
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -9,9 +7,7 @@ namespace {
 
 QtMessageHandler qtDefaultHandler = nullptr;
 
-// The offscreen platform notes each time a window is raised or sized from
-// its contents; nothing a test checks depends on it, and a thousand runs
-// would drown the output in it.
+// The offscreen platform's notes on raising and sizing would drown a thousand runs.
 void QuietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, const QString& text) {
   if (!text.startsWith(QLatin1String("This plugin does not support"))) {
     qtDefaultHandler(type, context, text);

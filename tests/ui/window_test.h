@@ -1,10 +1,6 @@
 #pragma once
-// The fixture of the window tests: fresh windows for every test, started as
-// the program starts them, in a temporary working directory, under a locale
-// with a decimal point. Message boxes are answered with OK as they appear;
-// one that a test does not take and check fails it, and so does one with an
-// icon, another button, no modality or another owner than the main window. Every showing and hiding of a window
-// is logged in order, so a test sees which window moved first.
+// Fresh windows per test in a temporary directory, under a decimal-point locale. Boxes are
+// answered OK; one not taken, or not a plain OK box over the main window, fails the test.
 #include <memory>
 #include <ostream>
 #include <utility>
