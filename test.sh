@@ -3,8 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh --test
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DYELDUMAN_BUILD_UI=ON \
-  -DYELDUMAN_BUILD_TESTS=ON -DYELDUMAN_BUILD_BENCH=ON >/dev/null
+source scripts/build-options.sh
+cmake -S . -B build "${test_build_options[@]}" >/dev/null
 cmake --build build -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j"$(nproc)"

@@ -13,6 +13,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --test --windows
+source scripts/build-options.sh
 
 jobs=$(nproc)
 start=$SECONDS
@@ -45,17 +46,13 @@ run_core_tests() {
 }
 
 # 1. The test build of ./test.sh.
-build_core_tests build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DYELDUMAN_BUILD_UI=ON \
-  -DYELDUMAN_BUILD_TESTS=ON -DYELDUMAN_BUILD_BENCH=ON
+build_core_tests build "${test_build_options[@]}"
 run_core_tests "g++ RelWithDebInfo" build/tests/calc_tests
 
 # 2. The Debug build of scripts/sanitize.sh, where pow and the other library
 # calls are not folded away by the optimiser.
-build_core_tests build-asan -DCMAKE_BUILD_TYPE=Debug -DYELDUMAN_SANITIZE=ON -DYELDUMAN_BUILD_BENCH=OFF
-ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=1 \
-  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-  LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0 \
-  run_core_tests "g++ Debug with sanitizers" build-asan/tests/calc_tests
+build_core_tests build-asan "${sanitize_build_options[@]}"
+run_core_tests "g++ Debug with sanitizers" env "${sanitizer_env[@]}" build-asan/tests/calc_tests
 
 # 3. Another compiler.
 CXX=clang++ build_core_tests build-clang -DCMAKE_BUILD_TYPE=RelWithDebInfo -DYELDUMAN_BUILD_UI=OFF \

@@ -66,8 +66,9 @@ struct GoldenRun {
   std::optional<GoldenResult> recorded;  // absent before the first generation
 };
 
-// The windows of a run, as far as a golden run looks at them.
-class HashingView final : public calc::RunView {
+// The windows of a run, as far as a golden run looks at them: the list is
+// kept whole and hashed once the run is over.
+class CapturingView final : public calc::RunView {
  public:
   void prepareList(std::string_view headerRow) override {
     list_.clear();
@@ -178,7 +179,7 @@ inline std::vector<GoldenRun> ParseGoldenRuns(std::string_view table, std::strin
 
 // Runs one click with the results file at `file`, and leaves the file there.
 inline GoldenResult PerformGoldenRun(const GoldenInputs& in, const std::filesystem::path& file) {
-  HashingView view;
+  CapturingView view;
   const calc::RunOutcome outcome = calc::RunCalculation(in.texts, in.cls, in.area, view, file);
   GoldenResult r;
   switch (outcome) {
