@@ -59,8 +59,7 @@ void GridIntoMemory(benchmark::State& state, StabilityClass cls, AreaType area) 
 }
 
 void RunWithFile(benchmark::State& state, StabilityClass cls, AreaType area) {
-  const std::filesystem::path file =
-      std::filesystem::temp_directory_path() / "yelduman-bench.txt";
+  const std::filesystem::path file = std::filesystem::temp_directory_path() / "yelduman-bench.txt";
   const calc::InputTexts texts{"20", "5", "50", "1"};
   NullView view;
   for (auto _ : state) {
@@ -70,9 +69,13 @@ void RunWithFile(benchmark::State& state, StabilityClass cls, AreaType area) {
   std::filesystem::remove(file);
 }
 
-BENCHMARK_CAPTURE(GridIntoMemory, urban_D, StabilityClass::D, AreaType::Urban)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(GridIntoMemory, rural_F, StabilityClass::F, AreaType::Rural)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(RunWithFile, urban_D, StabilityClass::D, AreaType::Urban)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(RunWithFile, rural_F, StabilityClass::F, AreaType::Rural)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(GridIntoMemory, urban_D, StabilityClass::D, AreaType::Urban)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(GridIntoMemory, rural_F, StabilityClass::F, AreaType::Rural)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(RunWithFile, urban_D, StabilityClass::D, AreaType::Urban)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(RunWithFile, rural_F, StabilityClass::F, AreaType::Rural)
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

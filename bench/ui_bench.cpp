@@ -237,7 +237,9 @@ void Hesapla20km(benchmark::State& state) {
 BENCHMARK(Hesapla20km)->Unit(benchmark::kMillisecond);
 BENCHMARK(StartToFirstPaint)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(40);
 BENCHMARK(PeakMemoryAfterTwentyKilometres)
-    ->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 }  // namespace
 

@@ -94,8 +94,8 @@ GridOutcome WalkGrid(const PlumeInputs& inputs, RowSink& sink) {
   return outcome;
 }
 
-RunOutcome RunCalculation(const InputTexts& texts, StabilityClass cls, AreaType area,
-                          RunView& view, const std::filesystem::path& resultsPath) {
+RunOutcome RunCalculation(const InputTexts& texts, StabilityClass cls, AreaType area, RunView& view,
+                          const std::filesystem::path& resultsPath) {
   // Every click rewrites the results file before anything is checked, so a
   // refused run leaves the 16-byte header alone and the old results are gone.
   ResultsFile file;

@@ -25,8 +25,8 @@ class RunView {
   // adds the header row.
   virtual void prepareList(std::string_view headerRow) = 0;
   virtual void addRow(std::string_view rowText) = 0;
-  virtual void showRefusal(std::string_view message) = 0;    // title "HATA"
-  virtual void showCompletion(std::string_view message) = 0; // title "IS TAMAM"
+  virtual void showRefusal(std::string_view message) = 0;     // title "HATA"
+  virtual void showCompletion(std::string_view message) = 0;  // title "IS TAMAM"
   virtual void reportFault(std::string_view message) = 0;
   // Shows the results window, or brings it to the front.
   virtual void showResults() = 0;
@@ -55,8 +55,7 @@ enum class RunOutcome { Completed, Refused, Faulted };
 
 // One click of HESAPLA: rewrite the results file and its header, prepare the
 // list, check the texts, walk the grid, close the file, then tell the user.
-RunOutcome RunCalculation(const InputTexts& texts, StabilityClass cls, AreaType area,
-                          RunView& view,
+RunOutcome RunCalculation(const InputTexts& texts, StabilityClass cls, AreaType area, RunView& view,
                           const std::filesystem::path& resultsPath = kResultsFileName);
 
 }  // namespace calc

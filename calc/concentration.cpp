@@ -30,7 +30,9 @@ class Steps {
   double Multiply(double x, double y) { return Check(x * y, x, y); }
   double Add(double x, double y) { return Check(x + y, x, y); }
   double Subtract(double x, double y) { return Check(x - y, x, y); }
-  double Power(double base, double exponent) { return Check(std::pow(base, exponent), base, exponent); }
+  double Power(double base, double exponent) {
+    return Check(std::pow(base, exponent), base, exponent);
+  }
   // A square is the correctly rounded product. pow(x, 2) of the C library is
   // not always correctly rounded, and compilers replace it by x * x only when
   // optimising, so with pow the results would depend on the build.
@@ -43,7 +45,8 @@ class Steps {
       if (std::isfinite(dividend)) return Fail(ArithmeticFault::DivisionByZero);
       // An infinite dividend stays infinite; the sign follows both operands.
       const bool negative = std::signbit(dividend) != std::signbit(divisor);
-      return negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
+      return negative ? -std::numeric_limits<double>::infinity()
+                      : std::numeric_limits<double>::infinity();
     }
     return Check(dividend / divisor, dividend, divisor);
   }
@@ -57,7 +60,8 @@ class Steps {
   double Check(double result, double x, double y) {
     if (fault_ != ArithmeticFault::None) return 0;
     if (std::isnan(result)) return Fail(ArithmeticFault::InvalidOperation);
-    if (std::isinf(result) && std::isfinite(x) && std::isfinite(y)) return Fail(ArithmeticFault::Overflow);
+    if (std::isinf(result) && std::isfinite(x) && std::isfinite(y))
+      return Fail(ArithmeticFault::Overflow);
     return result;
   }
 
@@ -73,7 +77,8 @@ ArithmeticFault FloatRangeFault(double x) {
 
 }  // namespace
 
-Concentration GroundConcentration(const PlumeInputs& in, const SpreadParameters& spread, int offset) {
+Concentration GroundConcentration(const PlumeInputs& in, const SpreadParameters& spread,
+                                  int offset) {
   const double Q = in.emissionRate;
   const double u = in.windSpeed;
   const double H = in.stackHeight;
@@ -111,7 +116,8 @@ Concentration GroundConcentration(const PlumeInputs& in, const SpreadParameters&
 ReportedValue ReportConcentration(double c) {
   // C to single precision, checked first: an out-of-range conversion has no
   // defined result.
-  if (const ArithmeticFault fault = FloatRangeFault(c); fault != ArithmeticFault::None) return {0, fault};
+  if (const ArithmeticFault fault = FloatRangeFault(c); fault != ArithmeticFault::None)
+    return {0, fault};
   const float v = static_cast<float>(c);
 
   // v is at most the largest float, so these stay finite. nearbyint rounds
@@ -119,7 +125,8 @@ ReportedValue ReportConcentration(double c) {
   const double w = static_cast<double>(v) * kMicrogramsPerKilogram;
   const double r = std::nearbyint(w * 100) / 100;
 
-  if (const ArithmeticFault fault = FloatRangeFault(r); fault != ArithmeticFault::None) return {0, fault};
+  if (const ArithmeticFault fault = FloatRangeFault(r); fault != ArithmeticFault::None)
+    return {0, fault};
   return {static_cast<float>(r), ArithmeticFault::None};
 }
 

@@ -12,7 +12,8 @@ struct Concentration {
   double value = 0;
   ArithmeticFault fault = ArithmeticFault::None;
 };
-Concentration GroundConcentration(const PlumeInputs& in, const SpreadParameters& spread, int offset);
+Concentration GroundConcentration(const PlumeInputs& in, const SpreadParameters& spread,
+                                  int offset);
 
 // The value reported in micrograms per cubic metre: C rounded to float,
 // times 1e9 in double, rounded to two decimals (ties to even), rounded to

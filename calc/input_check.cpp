@@ -8,8 +8,8 @@ namespace {
 // The farthest downwind distance a run may reach, km (inclusive).
 constexpr double kMaxDistanceLimit = 20;
 
-constexpr InputField kCheckOrder[] = {InputField::Distance, InputField::WindSpeed, InputField::StackHeight,
-                                      InputField::EmissionRate};
+constexpr InputField kCheckOrder[] = {InputField::Distance, InputField::WindSpeed,
+                                      InputField::StackHeight, InputField::EmissionRate};
 
 const std::string& TextOf(const InputTexts& texts, InputField field) {
   switch (field) {

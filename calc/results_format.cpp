@@ -100,7 +100,8 @@ std::string FormatValue(float value) { return FormatNumber(value, kValueDigits);
 FormattedRow::FormattedRow(const ResultRow& row) {
   distanceLength_ = static_cast<std::size_t>(
       WriteNumber(distance_.data(), row.distance, kDistanceDigits) - distance_.data());
-  offsetLength_ = static_cast<std::size_t>(WriteOffset(offset_.data(), row.offset) - offset_.data());
+  offsetLength_ =
+      static_cast<std::size_t>(WriteOffset(offset_.data(), row.offset) - offset_.data());
   valueLength_ =
       static_cast<std::size_t>(WriteNumber(value_.data(), row.value, kValueDigits) - value_.data());
 }
@@ -122,7 +123,9 @@ std::string ListRowText(const FormattedRow& row, std::string_view decimalSeparat
   const std::string_view value = row.value();
   const std::size_t point = value.find('.');
   if (point == std::string_view::npos) return text.append(value);
-  return text.append(value.substr(0, point)).append(decimalSeparator).append(value.substr(point + 1));
+  return text.append(value.substr(0, point))
+      .append(decimalSeparator)
+      .append(value.substr(point + 1));
 }
 
 std::string ListRowText(const ResultRow& row, std::string_view decimalSeparator) {

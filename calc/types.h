@@ -6,9 +6,9 @@ namespace calc {
 // Pasquill stability class, as picked with the option buttons atma..atmf.
 enum class StabilityClass { A, B, C, D, E, F };
 
-inline constexpr StabilityClass kAllClasses[] = {
-    StabilityClass::A, StabilityClass::B, StabilityClass::C,
-    StabilityClass::D, StabilityClass::E, StabilityClass::F};
+inline constexpr StabilityClass kAllClasses[] = {StabilityClass::A, StabilityClass::B,
+                                                 StabilityClass::C, StabilityClass::D,
+                                                 StabilityClass::E, StabilityClass::F};
 
 // Urban when "Kentsel Alan" is selected, Rural otherwise.
 enum class AreaType { Urban, Rural };
@@ -20,9 +20,9 @@ using KilogramsPerSecond = double;
 
 // The four typed numbers of a run, exactly as read, with the two selections.
 struct PlumeInputs {
-  Kilometres maxDistance = 0;        // Xmax, 0 < Xmax <= 20
-  MetresPerSecond windSpeed = 0;     // u
-  Metres stackHeight = 0;            // H, effective height
+  Kilometres maxDistance = 0;           // Xmax, 0 < Xmax <= 20
+  MetresPerSecond windSpeed = 0;        // u
+  Metres stackHeight = 0;               // H, effective height
   KilogramsPerSecond emissionRate = 0;  // Q
   StabilityClass stabilityClass = StabilityClass::A;
   AreaType areaType = AreaType::Urban;

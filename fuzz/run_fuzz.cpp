@@ -3,6 +3,7 @@
 // A refusal leaves the 16-byte header; a completed run 1 + 6n lines with
 // n <= 199, each a row of finite numbers ending in CR LF; a fault is reported
 // and the file stays closed and consistent with the list.
+#include <unistd.h>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -11,7 +12,6 @@
 #include <iterator>
 #include <string>
 #include <string_view>
-#include <unistd.h>
 #include <vector>
 
 #include "calc/calculation_run.h"
@@ -43,8 +43,8 @@ class CountingView final : public calc::RunView {
 
 const std::filesystem::path& ResultsPath() {
   static const std::filesystem::path path = [] {
-    auto dir = std::filesystem::temp_directory_path() /
-               ("yelduman-fuzz-" + std::to_string(::getpid()));
+    auto dir =
+        std::filesystem::temp_directory_path() / ("yelduman-fuzz-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     return dir / calc::kResultsFileName;
   }();

@@ -12,10 +12,11 @@ packages=(
   dpkg-dev  # dpkg-shlibdeps, for the Debian package's library dependencies
   file      # CPack reads the binaries' type with it before it scans their libraries
 )
-# Extra tools of the test run: the fuzzing compiler and its runtime; the
-# validators of the menu entry and metainfo, and xwininfo for the package check.
+# Extra tools of the test run: the fuzzing compiler and its runtime; the code
+# formatter whose style CI keeps; the validators of the menu entry and
+# metainfo, and xwininfo for the package check.
 if [[ " $* " == *" --test "* ]]; then
-  packages+=(clang libclang-rt-14-dev desktop-file-utils appstream x11-utils)
+  packages+=(clang libclang-rt-14-dev clang-format-14 desktop-file-utils appstream x11-utils)
   # The package check's Debian policy: lintian, the copyright and changelog
   # reader, and man to render the manual pages.
   packages+=(lintian python3-debian man-db)

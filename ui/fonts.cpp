@@ -12,8 +12,7 @@ const QString kArial = QStringLiteral("Arial");
 
 // Liberation Sans is metric-compatible with Arial, so captions fill the
 // width their layout rows give them; DejaVu Sans only if it is missing.
-const QStringList kStandIns = {QStringLiteral("Liberation Sans"),
-                               QStringLiteral("DejaVu Sans")};
+const QStringList kStandIns = {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
 
 // The installed stand-in, looked up once. Fonts name it directly: a font
 // that names "MS Sans Serif" or "Arial" first fails its match, and for each

@@ -1,8 +1,8 @@
 #include "ui/frame_box.h"
 
+#include <qdrawutil.h>
 #include <QPainter>
 #include <QStyle>
-#include <qdrawutil.h>
 
 namespace ui {
 namespace {
@@ -24,8 +24,8 @@ void FrameBox::paintEvent(QPaintEvent*) {
                  /*sunken=*/true, /*lineWidth=*/1, /*midLineWidth=*/0);
 
   if (title().isEmpty()) return;
-  const QRect caption(kCaptionIndent, 0,
-                      metrics.horizontalAdvance(title()) + 2 * kCaptionPadding, metrics.height());
+  const QRect caption(kCaptionIndent, 0, metrics.horizontalAdvance(title()) + 2 * kCaptionPadding,
+                      metrics.height());
   painter.fillRect(caption, palette().window());
   style()->drawItemText(&painter, caption, Qt::AlignCenter | Qt::TextHideMnemonic, palette(),
                         isEnabled(), title(), QPalette::WindowText);

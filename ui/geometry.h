@@ -24,9 +24,7 @@ struct TwipSize {
   int height = 0;
 };
 
-constexpr int TwipsToPixels(int twips) {
-  return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
-}
+constexpr int TwipsToPixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
 
 inline QRect ToPixels(const Twips& t) {
   return {TwipsToPixels(t.left), TwipsToPixels(t.top), TwipsToPixels(t.width),

@@ -7,7 +7,7 @@ namespace ui {
 namespace {
 
 QColor ColourOf(TextColour colour, const QPalette& defaults, QPalette::ColorGroup group,
-               QPalette::ColorRole role) {
+                QPalette::ColorRole role) {
   switch (colour) {
     case TextColour::Red: return Qt::red;
     case TextColour::Blue: return Qt::blue;

@@ -20,9 +20,7 @@ void WindowRunView::prepareList(std::string_view headerRow) {
   results.addRow(FromUtf8(headerRow));
 }
 
-void WindowRunView::addRow(std::string_view rowText) {
-  resultsWindow_().addRow(FromUtf8(rowText));
-}
+void WindowRunView::addRow(std::string_view rowText) { resultsWindow_().addRow(FromUtf8(rowText)); }
 
 void WindowRunView::showRefusal(std::string_view message) {
   ShowMessage(boxOwner_, calc::kRefusalTitle, message);

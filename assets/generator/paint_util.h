@@ -15,8 +15,7 @@ namespace gen {
 // Ink of the scanned tables.
 inline const QColor kInk{34, 31, 28};
 
-QFont MakeFont(const QString& family, int pixelSize, bool bold = false,
-               bool italic = false);
+QFont MakeFont(const QString& family, int pixelSize, bool bold = false, bool italic = false);
 
 // The print face of the scanned coefficient tables.
 QFont Serif(int pixelSize, bool bold = false, bool italic = false);
@@ -28,14 +27,13 @@ QFont Crisp(QFont font);
 qreal RichWidth(const QString& markup, const QFont& font);
 
 // Draws markup with its left end at x on the given baseline; returns width.
-qreal DrawRich(QPainter& p, qreal x, qreal baseline, const QString& markup,
-               const QFont& font);
+qreal DrawRich(QPainter& p, qreal x, qreal baseline, const QString& markup, const QFont& font);
 
 // Draws markup centred on cx; likewise right-aligned ending at right.
-void DrawRichCentred(QPainter& p, qreal cx, qreal baseline,
-                     const QString& markup, const QFont& font);
-void DrawRichRight(QPainter& p, qreal right, qreal baseline,
-                   const QString& markup, const QFont& font);
+void DrawRichCentred(QPainter& p, qreal cx, qreal baseline, const QString& markup,
+                     const QFont& font);
+void DrawRichRight(QPainter& p, qreal right, qreal baseline, const QString& markup,
+                   const QFont& font);
 
 // Baseline that centres a line of the font vertically between top and bottom.
 qreal CentredBaseline(const QFont& font, qreal top, qreal bottom);
@@ -62,4 +60,4 @@ QImage ScannedTable(QSize size, int scale, unsigned seed,
 // Number as text with a fixed count of decimals and a period separator.
 QString Fixed(double value, int decimals);
 
-} // namespace gen
+}  // namespace gen

@@ -13,8 +13,8 @@
 namespace gen {
 
 struct Shape {
-    QPainterPath outline;
-    QBrush fill; // a colour, or a linear or radial gradient in drawing units
+  QPainterPath outline;
+  QBrush fill;  // a colour, or a linear or radial gradient in drawing units
 };
 
 using Scene = std::vector<Shape>;
@@ -26,4 +26,4 @@ QImage Render(const Scene& scene, int unitsPerSide, int pixels);
 // The scene as an SVG document whose view box is `unitsPerSide` square.
 QByteArray ToSvg(const Scene& scene, int unitsPerSide, const QString& title);
 
-} // namespace gen
+}  // namespace gen

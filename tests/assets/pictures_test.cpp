@@ -1,10 +1,10 @@
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
 #include <QXmlStreamReader>
-#include <gtest/gtest.h>
 
 #include <cmath>
 
@@ -13,11 +13,13 @@
 namespace {
 
 // Each picture as the windows show it, its size and how many copies it has.
+// clang-format off
 const struct { const char* resource; QSize size; int largestScale; } kPictures[] = {
     {":/pictures/stack_icon.png", {50, 37}, 3},         {":/pictures/stability_classes.bmp", {615, 199}, 3},
     {":/pictures/references.png", {470, 186}, 3},       {":/pictures/rural_sigma_y.jpg", {294, 255}, 2},
     {":/pictures/rural_sigma_z.jpg", {530, 424}, 2},    {":/pictures/urban_spread.jpg", {374, 167}, 2},
 };
+// clang-format on
 
 QImage Rgb(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
 
@@ -44,10 +46,12 @@ TEST(PicturesTest, EveryDensityGetsItsCopyInItsOwnPixels) {
       const QImage copy = Rgb(QImage(CopyOf(p.resource, int(ratio))));
       EXPECT_EQ(Rgb(shown.toImage()), copy);
       if (ratio == 1) continue;
-      const QImage repeated = Rgb(one.scaled(copy.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation));
+      const QImage repeated =
+          Rgb(one.scaled(copy.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation));
       long differing = 0;
       for (int y = 0; y < copy.height(); ++y)
-        for (int x = 0; x < copy.width(); ++x) differing += copy.pixel(x, y) != repeated.pixel(x, y);
+        for (int x = 0; x < copy.width(); ++x)
+          differing += copy.pixel(x, y) != repeated.pixel(x, y);
       EXPECT_GT(double(differing) / (copy.width() * copy.height()), 0.01);
     }
   }
@@ -57,12 +61,14 @@ TEST(PicturesTest, EveryDensityGetsItsCopyInItsOwnPixels) {
 TEST(PicturesTest, IconsHoldEveryCopyAndEveryThemeSize) {
   const QIcon icon = LoadStackIcon();
   EXPECT_EQ(icon.availableSizes(), QList<QSize>({{50, 37}, {100, 74}, {150, 111}}));
-  EXPECT_EQ(Rgb(icon.pixmap(QSize(50, 37), 3).toImage()), Rgb(QImage(CopyOf(kPictures[0].resource, 3))));
+  EXPECT_EQ(Rgb(icon.pixmap(QSize(50, 37), 3).toImage()),
+            Rgb(QImage(CopyOf(kPictures[0].resource, 3))));
   const QString dir = QStringLiteral(YELDUMAN_PICTURES_DIR "/");
   for (int side : {16, 24, 32, 48, 64, 128, 256}) {
     const QImage icon(dir + QStringLiteral("yelduman-%1.png").arg(side));
     EXPECT_EQ(icon.size(), QSize(side, side)) << side;
-    EXPECT_LT(qAlpha(icon.pixel(0, 0)), 64) << side << ": the rounded corner lets the ground through";
+    EXPECT_LT(qAlpha(icon.pixel(0, 0)), 64)
+        << side << ": the rounded corner lets the ground through";
   }
   QFile file(dir + QStringLiteral("yelduman.svg"));
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));

@@ -39,7 +39,9 @@ struct RecordingView final : RunView {
   }
   void addRow(std::string_view row) override { list.emplace_back(row); }
   void showRefusal(std::string_view m) override { calls.push_back("refusal:" + std::string(m)); }
-  void showCompletion(std::string_view m) override { calls.push_back("completion:" + std::string(m)); }
+  void showCompletion(std::string_view m) override {
+    calls.push_back("completion:" + std::string(m));
+  }
   void reportFault(std::string_view m) override { calls.push_back("fault:" + std::string(m)); }
   void showResults() override { calls.push_back("results"); }
   // The list takes a comma as the locale's decimal separator.
@@ -62,10 +64,12 @@ class RunTest : public ::testing::Test {
 // The k-th accumulated distance overshoots k/10 for k = 3, 14..43 and
 // 192..200, so those maxima lose their own last distance.
 TEST_F(RunTest, RowsFollowTheAccumulatedGrid) {
+  // clang-format off
   const struct { const char* xmax; int distances; } cases[] = {
       {"0.05", 0}, {"0.1", 1}, {"0.15", 1}, {"0.25", 2}, {"0.3", 2},     {"0.35", 3},
       {"1", 10},   {"2", 19},  {"4.3", 42}, {"4.4", 44}, {"19.1", 191}, {"20", 199},
   };
+  // clang-format on
   const Calls completed{"prepare", "completion:Hesaplama Sonucu YELDUMAN.TXT dosyasina yazdirildi",
                         "results"};
   for (const auto& c : cases) {
@@ -93,7 +97,8 @@ TEST_F(RunTest, HalfwayValueRoundsToEven) {
 TEST_F(RunTest, AbsolutePathInAFolderNamedInTurkish) {
   const fs::path folder = fs::absolute(dir.path() / fs::path(u8"Öğrenci Çalışmaları"));
   fs::create_directory(folder);
-  ASSERT_EQ(RunCalculation(Texts("0.1"), D, kUrban, view, folder / "yelduman.txt"), RunOutcome::Completed);
+  ASSERT_EQ(RunCalculation(Texts("0.1"), D, kUrban, view, folder / "yelduman.txt"),
+            RunOutcome::Completed);
   EXPECT_EQ(CountLines(ReadBytes(folder / "yelduman.txt")), 7u);
   std::string names;
   for (const auto& entry : fs::directory_iterator(dir.path())) {
@@ -105,12 +110,14 @@ TEST_F(RunTest, AbsolutePathInAFolderNamedInTurkish) {
 }
 
 TEST_F(RunTest, RefusalLeavesTheHeaderAndShowsOneMessage) {
+  // clang-format off
   const struct { InputTexts texts; const char* message; } cases[] = {
       {Texts(""), "Max. Uzaklik Degerine DIKKAT!!!"},
       {Texts("20", ""), "Rüzgar Degerine DIKKAT!!!"},
       {Texts("20", "5", "abc"), "Baca Yükseklik Degerine DIKKAT!!!"},
       {Texts("20", "5", "50", "-1"), "Emisyon Çikis Degerine DIKKAT!!!"},
   };
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.message);
     ASSERT_EQ(Run(Texts("1")), RunOutcome::Completed);
@@ -130,6 +137,7 @@ TEST_F(RunTest, FileFaultsStopTheRun) {
       "fault:Sonuç dosyası yelduman.txt oluşturulamadı.\n(bu adda bir klasör var)";
   const std::string notWritten = "fault:Sonuç dosyası yelduman.txt yazılamadı.\n";
   const std::string overLimit = notWritten + "(dosya boyutu sınırı aşıldı)";
+  // clang-format off
   const struct {
     Stage stage; const char* xmax; rlim_t limit; Calls calls; size_t fewestRows, mostRows;
   } cases[] = {
@@ -143,6 +151,7 @@ TEST_F(RunTest, FileFaultsStopTheRun) {
       {SizeLimit, "1", 100, {"prepare", overLimit}, 60, 60},
       {CloseRefused, "1", 0, {"prepare", notWritten + "(giriş/çıkış hatası)"}, 60, 60},
   };
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.stage << " " << c.xmax);
     fs::remove(file());
@@ -173,6 +182,7 @@ TEST_F(RunTest, FileFaultsStopTheRun) {
 // C or its value in micrograms leaves the float range; the rows before stay whole.
 TEST_F(RunTest, ArithmeticOverflowStopsTheRunWhereItOccurs) {
   const std::string report = "fault:Hesaplama aritmetik hata nedeniyle durduruldu: sayı taşması.\n";
+  // clang-format off
   const struct {
     InputTexts texts; StabilityClass cls; AreaType area; size_t rows; const char* lastLine;
   } cases[] = {
@@ -185,10 +195,12 @@ TEST_F(RunTest, ArithmeticOverflowStopsTheRunWhereItOccurs) {
       {Texts("20", "1", "1000", "1e40"), A, kUrban, 48, "\n800,500,2.029074E+37\r\n"},
       {Texts("20", "1", "1000", "1e40"), A, kRural, 36, "\n600,500,8.994186E+31\r\n"},
   };
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.rows);
     EXPECT_EQ(Run(c.texts, c.cls, c.area), RunOutcome::Faulted);
-    EXPECT_EQ(view.calls, (Calls{"prepare", report + std::to_string(c.rows) + " satır dosyaya yazıldı."}));
+    EXPECT_EQ(view.calls,
+              (Calls{"prepare", report + std::to_string(c.rows) + " satır dosyaya yazıldı."}));
     const std::string bytes = ReadBytes(file());
     EXPECT_TRUE(bytes.ends_with(c.lastLine));
     EXPECT_EQ(CountLines(bytes), 1 + c.rows);

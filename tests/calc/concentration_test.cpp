@@ -24,6 +24,7 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 // multiplied in another order, exp in place of the held e, or the full pi shows.
 TEST(Concentration, GoldenValues) {
   const Kilometres x3 = GridDistance(3), x10 = GridDistance(10), x20 = GridDistance(20);
+  // clang-format off
   const struct { AreaType area; StabilityClass cls; Kilometres X; int Y; double Q, C; } cases[] = {
       {kUrban, D, 1, 0, 1, 3.5290778657489583e-06}, {kUrban, D, 1, 300, 1, 3.0122406444447288e-07},
       {kUrban, D, 1, 500, 1, 3.7918513700711578e-09}, {kUrban, D, 0.1, 0, 1, 4.1280040420857591e-07},
@@ -34,9 +35,10 @@ TEST(Concentration, GoldenValues) {
       {kUrban, E, x10, 200, 1, 8.2109735673730259e-07}, {kRural, D, x10, 0, 1, 8.6508702971740083e-06},
       {kRural, F, x20, 200, 1, 2.30325549107065e-08}, {kUrban, D, 1, 0, 2, 7.0581557314979165e-06},
   };
+  // clang-format on
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << (c.area == kUrban ? "urban" : "rural") << " class " << int(c.cls)
-                                    << " X " << c.X << " Y " << c.Y);
+    SCOPED_TRACE(testing::Message() << (c.area == kUrban ? "urban" : "rural") << " class "
+                                    << int(c.cls) << " X " << c.X << " Y " << c.Y);
     const SpreadParameters rural{RuralSigmaY(c.cls, c.X), RuralSigmaZ(c.cls, c.X)};
     const SpreadParameters spread = c.area == kUrban ? UrbanSpread(c.cls, c.X) : rural;
     const PlumeInputs in{.windSpeed = 5, .stackHeight = 50, .emissionRate = c.Q};
@@ -49,6 +51,7 @@ TEST(Concentration, GoldenValues) {
 // 1.23500001e-9 is the float 1.2349999911620557e-9 before scaling, so 1.23; 17/4096
 // kg/m3 is 4150390.625 micrograms, a tie: to even .62, float 4150390.5 (away: 4150390.75).
 TEST(ConcentrationReport, RoundingAndRange) {
+  // clang-format off
   const struct { double C; float reported; ArithmeticFault fault; } cases[] = {
       // Each side of half a hundredth of a microgram, and of 1.235 once rounded
       // to float; below the smallest float; zero.
@@ -60,6 +63,7 @@ TEST(ConcentrationReport, RoundingAndRange) {
       {0x1.fffffefffffffp127, 0, Overflow}, {0x1.ffffffp127, 0, Overflow}, {1e65, 0, Overflow},
       {kInf, 0, Overflow}, {kNaN, 0, InvalidOperation},
   };
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "C " << c.C);
     const ReportedValue r = ReportConcentration(c.C);
@@ -79,6 +83,7 @@ TEST(ConcentrationReport, RoundingAndRange) {
 // absurd emission rates scale each point onto its boundary; the values were
 // computed apart from this code, in double precision, squares as products.
 TEST(ConcentrationSquares, SquaresAreCorrectlyRoundedProducts) {
+  // clang-format off
   const struct {
     const char* square;  // the square whose pow is off for this point
     double emissionRate, windSpeed, stackHeight;
@@ -90,6 +95,7 @@ TEST(ConcentrationSquares, SquaresAreCorrectlyRoundedProducts) {
       {"vertical spread, sigmaZ^2 twice", 7.58286875807665e+20, 5, 1275, 0, 100, 141.73, "9100000"},
       {"lateral term, (Y / sigmaY)^2", 1.749315975824005e+25, 5, 50, 400, 39.25, 40, "9100000"},
   };
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.square);
     const PlumeInputs in{

@@ -12,6 +12,7 @@ const std::optional<InputField> kOk;
 
 // Distance in (0, 20] km, the others above 0; a text beyond a double is refused.
 TEST(InputCheck, RefusesTheFirstBadField) {
+  // clang-format off
   const struct { InputTexts texts; std::optional<InputField> refused; } cases[] = {
       {{"20", "5", "50", "1"}, kOk}, {{"0.05", "1e300", "1e300", "1e300"}, kOk},
       {{"20,5", "2,5", "50", "1"}, kOk}, {{"20.0001", "5", "50", "1"}, Distance},
@@ -25,9 +26,11 @@ TEST(InputCheck, RefusesTheFirstBadField) {
       {{"25", "", "50", "1"}, Distance}, {{"10", "0", "0", "1"}, WindSpeed},
       {{"10", "0", "50", ""}, WindSpeed}, {{"10", "5", "0", "0"}, StackHeight}, {{}, Distance},
   };
+  // clang-format on
   for (const auto& c : cases) {
     const InputTexts& t = c.texts;
-    SCOPED_TRACE('[' + t.distance + "][" + t.windSpeed + "][" + t.stackHeight + "][" + t.emissionRate + ']');
+    SCOPED_TRACE('[' + t.distance + "][" + t.windSpeed + "][" + t.stackHeight + "][" +
+                 t.emissionRate + ']');
     EXPECT_EQ(CheckInputs(t), c.refused);
   }
 }

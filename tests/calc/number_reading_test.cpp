@@ -13,6 +13,7 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 
 // The leading number of a typed text, and whether it lies beyond a double.
 TEST(NumberReading, ReadsTheLeadingNumber) {
+  // clang-format off
   const struct { std::string text; double value; bool outOfRange = false; } cases[] = {
       // Digits, one period, signs.
       {"5", 5}, {".5", 0.5}, {"5.", 5}, {"007.250", 7.25}, {"+7", 7}, {"-.5", -0.5}, {"--7", 0}, {".", 0},
@@ -39,6 +40,7 @@ TEST(NumberReading, ReadsTheLeadingNumber) {
       // A megabyte of digits is read in one pass, and rounds as its exact value.
       {"0." + std::string(1 << 20, '0') + "25e1048577", 2.5},
   };
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::PrintToString(c.text.substr(0, 40)));
     const NumberReading r = ReadNumber(c.text);

@@ -35,10 +35,12 @@ TEST(ResultsFormat, NumberAgreesWithPrintf) {
 }
 
 TEST(ResultsFormat, FileLineAndListRow) {
+  // clang-format off
   const struct { ResultRow row; const char* fileLine; const char* listRow; } cases[] = {
       {{5999.9999999999945, 400, 0.37f}, "5999.99999999999,400,0.37\r\n", " 5999.99999999999\t 400\t0,37"},
       {{19900, 300, 12345678.0f}, "19900,300,1.234568E+07\r\n", " 19900\t 300\t1,234568E+07"},
   };
+  // clang-format on
   for (const auto& c : cases) {
     EXPECT_EQ(FileRowLine(c.row), c.fileLine);
     EXPECT_EQ(ListRowText(c.row, ","), c.listRow);
@@ -46,7 +48,8 @@ TEST(ResultsFormat, FileLineAndListRow) {
 }
 
 TEST(ResultsFormat, PeriodsUnderTurkishLocale) {
-  if (std::setlocale(LC_ALL, "tr_TR.UTF-8") == nullptr) GTEST_SKIP() << "no tr_TR.UTF-8 locale here";
+  if (std::setlocale(LC_ALL, "tr_TR.UTF-8") == nullptr)
+    GTEST_SKIP() << "no tr_TR.UTF-8 locale here";
   const std::string decimalPoint = std::localeconv()->decimal_point;
   const double point = ReadNumber("2.5").value, comma = ReadNumber("2,5").value;
   const std::string file = FileRowLine({5999.9999999999945, 0, 3529.080078125f});

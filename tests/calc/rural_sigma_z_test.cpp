@@ -30,6 +30,7 @@ TEST(RuralSigmaZ, BandsMeetWithoutGapOrOverlap) {
 // a * X**b in Python's double arithmetic (scripts/independent-values.py).
 TEST(RuralSigmaZ, EveryBandAndItsBounds) {
   const auto x = testing_support::GridDistance;  // x(k): the k-th distance of a run
+  // clang-format off
   const struct { StabilityClass cls; Kilometres X; Metres sigmaZ; } cases[] = {
       {A, 8.11, 5000},  // 3.11 < X: 5000 m
       {A, 1.8, 1574.7880990213364},  // 0.5 < X <= 3.11: 453.85 X^2.1166
@@ -79,9 +80,11 @@ TEST(RuralSigmaZ, EveryBandAndItsBounds) {
       {B, std::nextafter(35.0, 36.0), 5000}, {A, x(3), 47.442762794073893}, {D, x(10), 32.092999999999996},
       {E, x(20), 33.487981702682923}, {A, x(31), 4976.5514795141644}, {A, x(32), 5000},
   };
+  // clang-format on
   for (const auto& c : cases) {
     EXPECT_EQ(RuralSigmaZ(c.cls, c.X), c.sigmaZ)
-        << "class " << "ABCDEF"[static_cast<int>(c.cls)] << " X " << std::setprecision(17) << c.X;
+        << "class "
+        << "ABCDEF"[static_cast<int>(c.cls)] << " X " << std::setprecision(17) << c.X;
   }
 }
 

@@ -14,6 +14,7 @@ using testing_support::GridDistance;
 // 100 m; at the 17th and 26th grid points (b * X) * 1000 differs from b * (X * 1000);
 // at the 20th E's sigmaZ is 80 through the power -0.5 (1 / sqrt: 80.000000000000014).
 TEST(UrbanSpread, GoldenValues) {
+  // clang-format off
   const struct { StabilityClass cls; Kilometres X; Metres sigmaY, sigmaZ; } cases[] = {
       {A, 0.1, 31.378581622109444, 24.119701490690133}, {C, 0.1, 21.572774865200245, 20.000000000000004},
       {D, 0.1, 15.689290811054722, 13.794609894300105}, {E, 0.1, 10.786387432600122, 7.4600384659225103},
@@ -24,6 +25,7 @@ TEST(UrbanSpread, GoldenValues) {
       {E, GridDistance(20), 163.97831834998462, 80},
       {A, GridDistance(26), 582.51651495565238, 700.43826280408211},
   };
+  // clang-format on
   for (const auto& c : cases) {
     const StabilityClass twin = c.cls == A ? B : c.cls == E ? F : c.cls;
     for (const StabilityClass cls : {c.cls, twin}) {
@@ -37,14 +39,17 @@ TEST(UrbanSpread, GoldenValues) {
 
 // They carry ln e = 0.9999999999999981: A's slope 2.5334, F's 4.1667 or M = 1 shows.
 TEST(RuralSigmaY, KnownValues) {
+  // clang-format off
   const struct { StabilityClass cls; Kilometres X; Metres sigmaY; } cases[] = {
       {A, 0.1, 26.854149603701188}, {B, 0.1, 19.265516918690032}, {C, 0.1, 12.462680605556322},
       {D, 0.1, 8.2012190447636879}, {E, 0.1, 6.1233755901197089}, {F, 0.1, 4.0695089339853192},
       {A, 20, 2769.1333237885269}, {B, 20, 2132.5543598830373}, {C, 20, 1514.5688488498156},
       {D, 20, 1004.7951484173266}, {E, 20, 752.32134027151164}, {F, 20, 500.99763930537},
   };
+  // clang-format on
   for (const auto& c : cases) {
-    EXPECT_EQ(RuralSigmaY(c.cls, c.X), c.sigmaY) << "class " << static_cast<int>(c.cls) << " X " << c.X;
+    EXPECT_EQ(RuralSigmaY(c.cls, c.X), c.sigmaY)
+        << "class " << static_cast<int>(c.cls) << " X " << c.X;
   }
 }
 

@@ -10,13 +10,17 @@ namespace testing_support {
 class TempDir {
  public:
   TempDir() { std::filesystem::create_directories(path_); }
-  ~TempDir() { std::error_code ec; std::filesystem::remove_all(path_, ec); }
+  ~TempDir() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+  }
   TempDir(const TempDir&) = delete;
   const std::filesystem::path& path() const { return path_; }
 
  private:
   const std::filesystem::path path_ = std::filesystem::temp_directory_path() /
-      ("yelduman-test-" + std::to_string(std::random_device{}()) + std::to_string(std::random_device{}()));
+                                      ("yelduman-test-" + std::to_string(std::random_device{}()) +
+                                       std::to_string(std::random_device{}()));
 };
 
 inline std::string ReadBytes(const std::filesystem::path& file) {

@@ -83,9 +83,10 @@ QRect Pixels(const QRect& twips) {
 }
 
 QString Described(const QFont& f) {
-  return QString("%1%2%3%4").arg(f.pointSizeF()).arg(f.bold() ? " bold" : "",
-                                                     f.italic() ? " italic" : "",
-                                                     f.underline() ? " underlined" : "");
+  return QString("%1%2%3%4")
+      .arg(f.pointSizeF())
+      .arg(f.bold() ? " bold" : "", f.italic() ? " italic" : "",
+           f.underline() ? " underlined" : "");
 }
 
 // Some pixel of the control, drawn as it is on screen, is exactly that colour.
@@ -122,8 +123,9 @@ TEST_F(WindowLooksTest, EveryWindowAndControlHasItsCaptionPlaceFontAndColour) {
       EXPECT_EQ(picture.devicePixelRatio(), window->devicePixelRatioF());
       continue;
     }
-    const char* caption = control == window ? "windowTitle"
-                          : qobject_cast<QGroupBox*>(control) ? "title" : "text";
+    const char* caption = control == window                   ? "windowTitle"
+                          : qobject_cast<QGroupBox*>(control) ? "title"
+                                                              : "text";
     EXPECT_EQ(control->property(caption).toString(), c.caption);
     EXPECT_EQ(Described(control->font()), QString(c.font).remove(QRegularExpression("^\\D+")));
     if (auto* label = qobject_cast<QLabel*>(control)) {  // only the grid note takes two lines
@@ -155,8 +157,8 @@ TEST_F(WindowLooksTest, TabGoesRoundEachWindowInTabIndexOrderFromWhereTheFocusSt
     }
     EXPECT_EQ(visited, order + QStringList{order.front()});
   };
-  expectRound("Form1", {"Mesafe", "hesap", "bitir", "tablo", "atma", "Rzg", "Bc", "Em", "kent",
-                        "KAYNAK"});
+  expectRound("Form1",
+              {"Mesafe", "hesap", "bitir", "tablo", "atma", "Rzg", "Bc", "Em", "kent", "KAYNAK"});
   type({"1", "5", "50", "1"});
   ExpectBox(pressHesapla(), "IS TAMAM", kCompletionText);
   expectRound("Form3", {"List1", "kapat"});

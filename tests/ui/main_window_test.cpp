@@ -21,7 +21,8 @@ TEST_F(MainWindowTest, StartsAloneWithClassAUrbanAndEmptyBoxes) {
   // No default or cancel button: Enter or Escape in a box starts nothing.
   for (QLineEdit* box : mainWindow().findChildren<QLineEdit*>()) {
     box->setFocus();
-    for (const auto key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) QTest::keyClick(box, key);
+    for (const auto key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
+      QTest::keyClick(box, key);
   }
   EXPECT_FALSE(QFile::exists("yelduman.txt"));
 }

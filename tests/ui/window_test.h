@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -18,7 +19,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "ui/app_windows.h"
 
@@ -53,7 +53,9 @@ class WindowTest : public QObject, public ::testing::Test {
 
   ui::AppWindows& windows() { return *windows_; }
   ui::MainWindow& mainWindow() { return windows_->mainWindow(); }
-  ui::ResultsWindow* resultsWindow() { return windows_->resultsWindowIfCreated(); }  // null before a run
+  ui::ResultsWindow* resultsWindow() {
+    return windows_->resultsWindowIfCreated();
+  }  // null before a run
 
   // The main window's control of that name.
   template <class Control = QWidget>

@@ -166,7 +166,8 @@ inline std::vector<GoldenRun> ParseGoldenRuns(std::string_view table, std::strin
     if (f.size() == 11) {
       GoldenResult r;
       r.outcome = std::string(f[7]);
-      if (std::from_chars(f[8].data(), f[8].data() + f[8].size(), r.rows).ptr != f[8].data() + f[8].size())
+      if (std::from_chars(f[8].data(), f[8].data() + f[8].size(), r.rows).ptr !=
+          f[8].data() + f[8].size())
         return fail("row count expected");
       r.fileHash = std::string(f[9]);
       r.listHash = std::string(f[10]);
@@ -188,7 +189,8 @@ inline GoldenResult PerformGoldenRun(const GoldenInputs& in, const std::filesyst
     case calc::RunOutcome::Refused:
       r.outcome = "refused ?";
       for (const auto& f : golden_detail::kFieldNames) {
-        if (calc::RefusalMessage(f.field) == view.refusal()) r.outcome = "refused " + std::string(f.name);
+        if (calc::RefusalMessage(f.field) == view.refusal())
+          r.outcome = "refused " + std::string(f.name);
       }
       break;
   }

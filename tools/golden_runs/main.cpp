@@ -45,24 +45,28 @@ std::string GoldenRunLine(const GoldenInputs& in, const GoldenResult& r) {
 }
 
 // Q = 1 kg/s, u = 5 m/s, H = 50 m, urban class D, out to 20 km.
-const GoldenInputs kCheckedSource{"urban D 20 km Q=1 u=5 H=50", {"20", "5", "50", "1"},
-                                  calc::StabilityClass::D, calc::AreaType::Urban};
+const GoldenInputs kCheckedSource{"urban D 20 km Q=1 u=5 H=50",
+                                  {"20", "5", "50", "1"},
+                                  calc::StabilityClass::D,
+                                  calc::AreaType::Urban};
 
 // Lines of its results file, whole, CR LF included.
 constexpr std::string_view kCheckedLines[] = {
-    "100,0,412.8\r\n",       "100,100,0\r\n",         "100,500,0\r\n",
-    "1000,0,3529.08\r\n",    "1000,100,2684.78\r\n",  "1000,200,1182.09\r\n",
-    "1000,300,301.22\r\n",   "1000,400,44.42\r\n",    "1000,500,3.79\r\n",
+    "100,0,412.8\r\n",     "100,100,0\r\n",        "100,500,0\r\n",
+    "1000,0,3529.08\r\n",  "1000,100,2684.78\r\n", "1000,200,1182.09\r\n",
+    "1000,300,301.22\r\n", "1000,400,44.42\r\n",   "1000,500,3.79\r\n",
 };
 
 // The first line of the k-th distance starts with its written distance: the
 // accumulated 0.30000000000000004 km as 300, and the 60th, 89th and 100th
 // just below their whole hundreds.
+// clang-format off
 constexpr struct {
   int k;
   std::string_view start;
 } kCheckedDistances[] = {{3, "300,0,"}, {60, "5999.99999999999,0,"}, {89, "8899.99999999998,0,"},
                         {100, "9999.99999999998,0,"}, {199, "19900,0,"}};
+// clang-format on
 
 std::string_view LineAt(std::string_view bytes, int index) {
   for (int i = 0; i < index; ++i) {
@@ -86,8 +90,8 @@ bool CheckedSourceHolds(const std::filesystem::path& file) {
   for (const auto& d : kCheckedDistances) {
     const std::string_view line = LineAt(bytes, 1 + 6 * (d.k - 1));
     if (line.substr(0, d.start.size()) != d.start) {
-      std::cerr << "distance " << d.k << " written as " << line.substr(0, line.find('\r')) << " instead of "
-                << d.start << "...\n";
+      std::cerr << "distance " << d.k << " written as " << line.substr(0, line.find('\r'))
+                << " instead of " << d.start << "...\n";
       holds = false;
     }
   }
