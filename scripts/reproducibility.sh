@@ -78,7 +78,7 @@ GLIBC_TUNABLES=$generic_maths run_core_tests "g++ RelWithDebInfo, glibc's generi
 # inside build-mingw, for test discovery and here. Wine fills a new prefix on
 # first use, which takes a while: done first, outside the time limit of the
 # test discovery.
-wine_env=(env "WINEPREFIX=$PWD/build-mingw/wine-prefix" WINEDEBUG=-all "WINEDLLOVERRIDES=mscoree,mshtml=")
+wine_env=(env LC_ALL=C.UTF-8 "WINEPREFIX=$PWD/build-mingw/wine-prefix" WINEDEBUG=-all "WINEDLLOVERRIDES=mscoree,mshtml=")
 if [[ ! -d build-mingw/wine-prefix ]]; then
   mkdir -p build-mingw
   "${wine_env[@]}" wine wineboot --init
