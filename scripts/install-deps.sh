@@ -26,6 +26,16 @@ fi
 if [[ " $* " == *" --windows "* ]]; then
   packages+=(g++-mingw-w64-x86-64-posix googletest wine wine64)
 fi
+# Building Qt for Windows from Debian's own source (scripts/windows-qt.sh):
+# dpkg-source unpacks it, Ninja builds it, Debian's moc, rcc and uic serve it.
+if [[ " $* " == *" --windows-qt "* ]]; then
+  packages+=(g++-mingw-w64-x86-64-posix dpkg-dev ninja-build perl qt6-base-dev-tools)
+fi
+# The Windows program's installer and one-file copy, and their check: NSIS,
+# zip, and a virtual display that xdotool types into.
+if [[ " $* " == *" --windows-package "* ]]; then
+  packages+=(nsis zip unzip xvfb xauth xdotool x11-utils imagemagick)
+fi
 
 sudo_cmd=()
 if [[ $(id -u) -ne 0 ]]; then sudo_cmd=(sudo); fi
