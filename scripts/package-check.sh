@@ -61,7 +61,7 @@ step "lintian"
 lintian --fail-on error,warning --display-info "$deb" || fail "lintian finds faults in $deb"
 
 step "copyright, changelog and manual pages"
-/usr/bin/python3 packaging/check_package_docs.py "$tree" "$version" \
+/usr/bin/python3 packaging/linux/check_package_docs.py "$tree" "$version" \
   || fail "the package's documents are not in order"
 for page in usr/share/man/man1/yelduman.1.gz usr/share/man/tr/man1/yelduman.1.gz; do
   # man-db's own renderer, as "man yelduman" shows the page: no complaint,

@@ -5,8 +5,8 @@
 
 namespace ui {
 
-// The two faces the layout tables name; both are drawn with an installed
-// sans-serif of Arial's metrics.
+// The two faces the layout tables name; each is drawn in itself where it is
+// installed (Windows), elsewhere with an installed sans-serif of Arial's metrics.
 enum class Face { MsSansSerif, Arial };
 
 struct FontStyle {

@@ -8,6 +8,7 @@
 #include "bmp16.h"
 #include "drawings.h"
 #include "menu_icon.h"
+#include "windows_icon.h"
 
 #include <QDir>
 #include <QFile>
@@ -89,13 +90,13 @@ bool Make(const char* file, QSize size, Kind kind, int scale, const QImage& imag
   return true;
 }
 
-bool WriteSvg(const char* file, const QByteArray& svg, const QDir& dir) {
+bool WriteFile(const char* file, const QByteArray& bytes, const QDir& dir) {
   QFile out(dir.filePath(QString::fromLatin1(file)));
-  if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(svg) != svg.size()) {
+  if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(bytes) != bytes.size()) {
     std::fprintf(stderr, "%s: cannot write\n", qPrintable(out.fileName()));
     return false;
   }
-  std::printf("%s  %lld bytes\n", file, static_cast<long long>(svg.size()));
+  std::printf("%s  %lld bytes\n", file, static_cast<long long>(bytes.size()));
   return true;
 }
 
@@ -149,6 +150,10 @@ int main(int argc, char* argv[]) {
     const QByteArray file = "yelduman-" + QByteArray::number(side) + ".png";
     ok = Make(file.constData(), {side, side}, Kind::PngAlpha, 1, DrawMenuIcon(side), dir) && ok;
   }
-  ok = WriteSvg("yelduman.svg", MenuIconSvg(), dir) && ok;
+  ok = WriteFile("yelduman.svg", MenuIconSvg(), dir) && ok;
+  // The Windows program's icon: the same sizes in one file.
+  QList<QImage> iconSizes;
+  for (int side : kMenuIconSizes) iconSizes.append(DrawMenuIcon(side));
+  ok = WriteFile("yelduman.ico", WindowsIconFile(iconSizes), dir) && ok;
   return ok ? 0 : 1;
 }

@@ -26,6 +26,6 @@ install(FILES ${man_dir}/tr/yelduman.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/tr
 
 # A package whose version has no Debian revision is native, and then its
 # changelog is changelog.gz (not changelog.Debian.gz).
-yelduman_gzip(${CMAKE_CURRENT_SOURCE_DIR}/changelog ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz)
+yelduman_gzip(${PROJECT_SOURCE_DIR}/packaging/changelog ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz)
 install(FILES copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DOCDIR})

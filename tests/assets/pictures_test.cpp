@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <QXmlStreamReader>
+#include <QtEndian>
 
 #include <cmath>
 
@@ -64,11 +65,27 @@ TEST(PicturesTest, IconsHoldEveryCopyAndEveryThemeSize) {
   EXPECT_EQ(Rgb(icon.pixmap(QSize(50, 37), 3).toImage()),
             Rgb(QImage(CopyOf(kPictures[0].resource, 3))));
   const QString dir = QStringLiteral(YELDUMAN_PICTURES_DIR "/");
+  // The Windows icon file holds the same sizes, in order, each a PNG whose
+  // offset and length its directory entry gives (a side of 256 written as 0).
+  QFile ico(dir + QStringLiteral("yelduman.ico"));
+  ASSERT_TRUE(ico.open(QIODevice::ReadOnly));
+  const QByteArray windowsIcon = ico.readAll();
+  const auto u32 = [&](qsizetype at) {
+    return qFromLittleEndian<quint32>(windowsIcon.data() + at);
+  };
+  ASSERT_EQ(windowsIcon.left(6), QByteArray("\0\0\1\0\7\0", 6));
+  int entry = 0;
   for (int side : {16, 24, 32, 48, 64, 128, 256}) {
     const QImage icon(dir + QStringLiteral("yelduman-%1.png").arg(side));
     EXPECT_EQ(icon.size(), QSize(side, side)) << side;
     EXPECT_LT(qAlpha(icon.pixel(0, 0)), 64)
         << side << ": the rounded corner lets the ground through";
+    const qsizetype at = 6 + 16 * entry++;
+    EXPECT_EQ(quint8(windowsIcon[at]), side % 256) << side;
+    const QImage inIco = QImage::fromData(windowsIcon.mid(u32(at + 12), u32(at + 8)), "PNG");
+    EXPECT_EQ(inIco.convertToFormat(QImage::Format_ARGB32),
+              icon.convertToFormat(QImage::Format_ARGB32))
+        << side;
   }
   QFile file(dir + QStringLiteral("yelduman.svg"));
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
