@@ -6,8 +6,8 @@
 // back to check its format and size.
 
 #include "bmp16.h"
+#include "draw_menu_icon.h"
 #include "drawings.h"
-#include "menu_icon.h"
 
 #include <QDir>
 #include <QFile>
