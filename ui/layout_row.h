@@ -1,5 +1,5 @@
 #pragma once
-// One row of a window's layout table, and how a widget takes it on.
+// The rows of a window's layout, and how a widget takes one on.
 #include <string_view>
 
 #include <QString>
@@ -19,6 +19,14 @@ struct LayoutRow {
   Twips rect;                // in the client area, or in the enclosing frame
   FontStyle font = kWindowFont;
   TextColour colour = TextColour::Default;
+};
+
+// A picture's row: the picture is shown unscaled from the row's top-left
+// corner.
+struct PictureRow {
+  std::string_view name;      // the system's name, also the objectName
+  std::string_view resource;  // Qt resource path of the picture
+  Twips rect;
 };
 
 // Name, position, size, font and text colour of the row; each is set on

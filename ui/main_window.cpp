@@ -69,36 +69,37 @@ MainWindow::MainWindow() {
 }
 
 void MainWindow::createControls() {
-  MakeLabel(this, layout::heading);
-  QLabel* prompt = MakeLabel(this, layout::distancePrompt);
-  distanceBox_ = MakeTextBox(this, layout::distanceBox, prompt);
-  prompt = MakeLabel(this, layout::windSpeedPrompt);
-  windSpeedBox_ = MakeTextBox(this, layout::windSpeedBox, prompt);
-  prompt = MakeLabel(this, layout::stackHeightPrompt);
-  stackHeightBox_ = MakeTextBox(this, layout::stackHeightBox, prompt);
-  prompt = MakeLabel(this, layout::emissionRatePrompt);
-  emissionRateBox_ = MakeTextBox(this, layout::emissionRateBox, prompt);
+  MakeLabel(this, layout::kHeadingRow);
+  QLabel* prompt = MakeLabel(this, layout::kDistancePromptRow);
+  distanceBox_ = MakeTextBox(this, layout::kDistanceBoxRow, prompt);
+  prompt = MakeLabel(this, layout::kWindSpeedPromptRow);
+  windSpeedBox_ = MakeTextBox(this, layout::kWindSpeedBoxRow, prompt);
+  prompt = MakeLabel(this, layout::kStackHeightPromptRow);
+  stackHeightBox_ = MakeTextBox(this, layout::kStackHeightBoxRow, prompt);
+  prompt = MakeLabel(this, layout::kEmissionRatePromptRow);
+  emissionRateBox_ = MakeTextBox(this, layout::kEmissionRateBoxRow, prompt);
 
-  auto* areaFrame = MakeControl<FrameBox>(this, layout::areaFrame);
+  auto* areaFrame = MakeControl<FrameBox>(this, layout::kAreaFrameRow);
   areaGroup_ = new QButtonGroup(areaFrame);
-  ruralOption_ = MakeOption(areaFrame, areaGroup_, layout::ruralOption, int(calc::AreaType::Rural));
-  urbanOption_ = MakeOption(areaFrame, areaGroup_, layout::urbanOption, int(calc::AreaType::Urban));
+  using calc::AreaType;
+  ruralOption_ = MakeOption(areaFrame, areaGroup_, layout::kRuralOptionRow, int(AreaType::Rural));
+  urbanOption_ = MakeOption(areaFrame, areaGroup_, layout::kUrbanOptionRow, int(AreaType::Urban));
 
-  auto* classFrame = MakeControl<FrameBox>(this, layout::classFrame);
+  auto* classFrame = MakeControl<FrameBox>(this, layout::kClassFrameRow);
   classGroup_ = new QButtonGroup(classFrame);
   using calc::StabilityClass;
-  classA_ = MakeOption(classFrame, classGroup_, layout::classA, int(StabilityClass::A));
-  classB_ = MakeOption(classFrame, classGroup_, layout::classB, int(StabilityClass::B));
-  classC_ = MakeOption(classFrame, classGroup_, layout::classC, int(StabilityClass::C));
-  classD_ = MakeOption(classFrame, classGroup_, layout::classD, int(StabilityClass::D));
-  classE_ = MakeOption(classFrame, classGroup_, layout::classE, int(StabilityClass::E));
-  classF_ = MakeOption(classFrame, classGroup_, layout::classF, int(StabilityClass::F));
+  classA_ = MakeOption(classFrame, classGroup_, layout::kClassARow, int(StabilityClass::A));
+  classB_ = MakeOption(classFrame, classGroup_, layout::kClassBRow, int(StabilityClass::B));
+  classC_ = MakeOption(classFrame, classGroup_, layout::kClassCRow, int(StabilityClass::C));
+  classD_ = MakeOption(classFrame, classGroup_, layout::kClassDRow, int(StabilityClass::D));
+  classE_ = MakeOption(classFrame, classGroup_, layout::kClassERow, int(StabilityClass::E));
+  classF_ = MakeOption(classFrame, classGroup_, layout::kClassFRow, int(StabilityClass::F));
 
-  MakeLabel(this, layout::gridNote, /*wrap=*/true);
-  tableButton_ = MakeCommand(this, layout::tableButton);
-  calculateButton_ = MakeCommand(this, layout::calculateButton);
-  exitButton_ = MakeCommand(this, layout::exitButton);
-  referencesButton_ = MakeCommand(this, layout::referencesButton);
+  MakeLabel(this, layout::kGridNoteRow, /*wrap=*/true);
+  tableButton_ = MakeCommand(this, layout::kTableButtonRow);
+  calculateButton_ = MakeCommand(this, layout::kCalculateButtonRow);
+  exitButton_ = MakeCommand(this, layout::kExitButtonRow);
+  referencesButton_ = MakeCommand(this, layout::kReferencesButtonRow);
 }
 
 // Tab goes from the distance box straight to HESAPLA, then the other

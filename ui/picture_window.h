@@ -3,7 +3,8 @@
 // picture at its natural size, command buttons drawn above it, and no owner.
 #include <QWidget>
 
-#include "ui/picture_window_layouts.h"
+#include "ui/layout_row.h"
+#include "ui/window_setup.h"
 
 class QLabel;
 class QPushButton;

@@ -1,64 +1,51 @@
 #pragma once
-// The layout tables of the windows built around one picture: the
-// stability-class table, the references and the three spread-coefficient
-// tables. Each picture is shown unscaled with its top-left corner at its
-// row's position; the row's size is the picture's own at 15 twips per
-// pixel. Buttons are listed in tab order.
-#include <string_view>
-
+// The layouts of the windows built around one picture: the stability-class
+// table, the references and the three spread-coefficient tables. Each has its
+// window, its fonts and its rows, in twips. The picture is shown unscaled with
+// its top-left corner at its row's position; the row's size is the picture's
+// own at 15 twips per pixel. Buttons are listed in tab order.
 #include "ui/layout_row.h"
 #include "ui/window_setup.h"
 
-namespace ui {
-
-struct PictureRow {
-  std::string_view name;      // the system's name, also the objectName
-  std::string_view resource;  // Qt resource path of the picture
-  Twips rect;
-};
-
-// A window that shows one table and has one button that hides it.
-struct TableWindowLayout {
-  WindowLayout window;
-  PictureRow picture;
-  LayoutRow closeButton;
-};
-
-inline constexpr FontStyle kBold{Face::MsSansSerif, 8.25, true};
-inline constexpr FontStyle kLargeBold{Face::MsSansSerif, 9.75, true};
-inline constexpr FontStyle kBoldItalic{Face::MsSansSerif, 8.25, true, true};
-inline constexpr FontStyle kLargeBoldItalic{Face::MsSansSerif, 9.75, true, true};
-
+// Each font: face, points, bold, italic, underlined. Each row: name, caption
+// or picture, {left, top, width, height}, font.
 // clang-format off
-inline constexpr TableWindowLayout kStabilityClassTable{
-    {"Form2", "Atmosferik Kosul Tablosu", {9375, 3840}},
-    {"Image1", ":/pictures/stability_classes.bmp", { 120,  120, 9225, 2985}},
-    {"kapat", "TABLOYU KAPAT",                     { 480, 3240, 3015,  375}, kBold}};
+namespace ui::stability_class_window_layout {
+inline constexpr WindowLayout kWindow{"Form2", "Atmosferik Kosul Tablosu", {9375, 3840}};
+inline constexpr FontStyle kCloseButtonFont{Face::MsSansSerif, 8.25, true};
+inline constexpr PictureRow kPictureRow{"Image1", ":/pictures/stability_classes.bmp", { 120,  120, 9225, 2985}};
+inline constexpr LayoutRow kCloseButtonRow{"kapat", "TABLOYU KAPAT",                  { 480, 3240, 3015,  375}, kCloseButtonFont};
+}  // namespace ui::stability_class_window_layout
 
-// The rural tables are titled "KentSy" and "KentSz" (kent: urban): intended.
-inline constexpr TableWindowLayout kRuralSigmaYTable{
-    {"Form6", "KentSy", {4395, 3885}},
-    {"Image2", ":/pictures/rural_sigma_y.jpg", {   0,    0, 4410, 3825}},
-    {"Command1", "K A P A T",                  {2400, 3480, 1935,  375}, kBoldItalic}};
+// "KentSy" and "KentSz" are the titles of the rural tables.
+namespace ui::rural_sigma_y_window_layout {
+inline constexpr WindowLayout kWindow{"Form6", "KentSy", {4395, 3885}};
+inline constexpr FontStyle kCloseButtonFont{Face::MsSansSerif, 8.25, true, true};
+inline constexpr PictureRow kPictureRow{"Image2", ":/pictures/rural_sigma_y.jpg", {   0,    0, 4410, 3825}};
+inline constexpr LayoutRow kCloseButtonRow{"Command1", "K A P A T",               {2400, 3480, 1935,  375}, kCloseButtonFont};
+}  // namespace ui::rural_sigma_y_window_layout
 
-inline constexpr TableWindowLayout kRuralSigmaZTable{
-    {"Form7", "KentSz", {7950, 6360}},
-    {"Image1", ":/pictures/rural_sigma_z.jpg", {   0,    0, 7950, 6360}},
-    {"Command1", "K A P A T",                  {4440, 5880, 1935,  375}, kLargeBoldItalic}};
+namespace ui::rural_sigma_z_window_layout {
+inline constexpr WindowLayout kWindow{"Form7", "KentSz", {7950, 6360}};
+inline constexpr FontStyle kCloseButtonFont{Face::MsSansSerif, 9.75, true, true};
+inline constexpr PictureRow kPictureRow{"Image1", ":/pictures/rural_sigma_z.jpg", {   0,    0, 7950, 6360}};
+inline constexpr LayoutRow kCloseButtonRow{"Command1", "K A P A T",               {4440, 5880, 1935,  375}, kCloseButtonFont};
+}  // namespace ui::rural_sigma_z_window_layout
 
-inline constexpr TableWindowLayout kUrbanSpreadTable{
-    {"Form4", "SYSZhesap", {5625, 2505}},
-    {"Image3", ":/pictures/urban_spread.jpg", {   0,    0, 5610, 2505}},
-    {"Command1", "K A P A T",                 {3480, 2040, 2055,  375}, kLargeBoldItalic}};
+namespace ui::urban_spread_window_layout {
+inline constexpr WindowLayout kWindow{"Form4", "SYSZhesap", {5625, 2505}};
+inline constexpr FontStyle kCloseButtonFont{Face::MsSansSerif, 9.75, true, true};
+inline constexpr PictureRow kPictureRow{"Image3", ":/pictures/urban_spread.jpg", {   0,    0, 5610, 2505}};
+inline constexpr LayoutRow kCloseButtonRow{"Command1", "K A P A T",              {3480, 2040, 2055,  375}, kCloseButtonFont};
+}  // namespace ui::urban_spread_window_layout
 
-namespace references_layout {
+namespace ui::references_window_layout {
 inline constexpr WindowLayout kWindow{"Form5", "KAYNAK", {7350, 4695}};
-inline constexpr PictureRow kPicture{"Image4", ":/pictures/references.png", { 240,  240, 7050, 2790}};
-inline constexpr LayoutRow ruralSigmaYButton{"Command1", "Kırsal Alan Sy Hesabı",         { 840, 3360, 2535, 375}};
-inline constexpr LayoutRow ruralSigmaZButton{"Command2", "Kırsal Alan Sz Hesabı",         {3600, 3360, 2535, 375}};
-inline constexpr LayoutRow urbanSpreadButton{"Command3", "Kentsel Alan Sy ve Sz Hesabı",  { 840, 3960, 2535, 375}};
-inline constexpr LayoutRow closeButton{"Command4", "K A P A T",                           {3600, 3960, 2535, 375}, kLargeBold};
-}  // namespace references_layout
+inline constexpr FontStyle kCloseButtonFont{Face::MsSansSerif, 9.75, true};
+inline constexpr PictureRow kPictureRow{"Image4", ":/pictures/references.png",         { 240,  240, 7050, 2790}};
+inline constexpr LayoutRow kRuralSigmaYButtonRow{"Command1", "Kırsal Alan Sy Hesabı",        { 840, 3360, 2535, 375}};
+inline constexpr LayoutRow kRuralSigmaZButtonRow{"Command2", "Kırsal Alan Sz Hesabı",        {3600, 3360, 2535, 375}};
+inline constexpr LayoutRow kUrbanSpreadButtonRow{"Command3", "Kentsel Alan Sy ve Sz Hesabı", { 840, 3960, 2535, 375}};
+inline constexpr LayoutRow kCloseButtonRow{"Command4", "K A P A T",                          {3600, 3960, 2535, 375}, kCloseButtonFont};
+}  // namespace ui::references_window_layout
 // clang-format on
-
-}  // namespace ui

@@ -3,18 +3,20 @@
 #include <QCloseEvent>
 #include <QPushButton>
 
+#include "ui/picture_window_layouts.h"
+
 namespace ui {
 
-namespace layout = references_layout;
+namespace layout = references_window_layout;
 
-ReferencesWindow::ReferencesWindow() : PictureWindow(layout::kWindow, layout::kPicture) {
-  connect(addCommand(layout::ruralSigmaYButton), &QPushButton::clicked, this,
+ReferencesWindow::ReferencesWindow() : PictureWindow(layout::kWindow, layout::kPictureRow) {
+  connect(addCommand(layout::kRuralSigmaYButtonRow), &QPushButton::clicked, this,
           &ReferencesWindow::ruralSigmaYRequested);
-  connect(addCommand(layout::ruralSigmaZButton), &QPushButton::clicked, this,
+  connect(addCommand(layout::kRuralSigmaZButtonRow), &QPushButton::clicked, this,
           &ReferencesWindow::ruralSigmaZRequested);
-  connect(addCommand(layout::urbanSpreadButton), &QPushButton::clicked, this,
+  connect(addCommand(layout::kUrbanSpreadButtonRow), &QPushButton::clicked, this,
           &ReferencesWindow::urbanSpreadRequested);
-  connect(addCommand(layout::closeButton), &QPushButton::clicked, this,
+  connect(addCommand(layout::kCloseButtonRow), &QPushButton::clicked, this,
           &ReferencesWindow::closeRequested);
 }
 

@@ -3,33 +3,23 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "ui/layout_row.h"
-#include "ui/window_setup.h"
+#include "ui/results_window_layout.h"
 
 namespace ui {
-namespace {
 
-// Titled "Form3", with its bare name rather than a caption: intended.
-inline constexpr WindowLayout kWindow{"Form3", "Form3", {5835, 7200}};
-
-// clang-format off
-inline constexpr LayoutRow kRowList{"List1", "",          { 360,  360, 4935, 5910}};
-inline constexpr LayoutRow kCloseButton{"kapat", "KAPAT", {1800, 6480, 2055,  375}};
-// clang-format on
-
-}  // namespace
+namespace layout = results_window_layout;
 
 // The title bar's close hides the window like KAPAT (a top-level widget is
 // only hidden by close()); the rows stay until the next run replaces them.
 ResultsWindow::ResultsWindow() {
-  SetUpWindow(this, kWindow);
+  SetUpWindow(this, layout::kWindow);
 
-  rows_ = MakeControl<QListWidget>(this, kRowList);
+  rows_ = MakeControl<QListWidget>(this, layout::kListRow);
   rows_->setSelectionMode(QAbstractItemView::SingleSelection);
   rows_->setUniformItemSizes(true);
   rows_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-  auto* closeButton = MakeControl<QPushButton>(this, kCloseButton);
+  auto* closeButton = MakeControl<QPushButton>(this, layout::kCloseButtonRow);
   closeButton->setAutoDefault(false);
   connect(closeButton, &QPushButton::clicked, this, &QWidget::hide);
 }

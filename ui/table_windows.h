@@ -10,7 +10,7 @@ class TableWindow : public PictureWindow {
   Q_OBJECT
 
  protected:
-  explicit TableWindow(const TableWindowLayout& layout);
+  TableWindow(const WindowLayout& window, const PictureRow& picture, const LayoutRow& closeButton);
 };
 
 // TABLO on the main window.

@@ -6,9 +6,9 @@
 // back to check its format and size.
 
 #include "bmp16.h"
+#include "draw_menu_icon.h"
 #include "drawings.h"
-#include "menu_icon.h"
-#include "windows_icon.h"
+#include "windows_icon_file.h"
 
 #include <QDir>
 #include <QFile>

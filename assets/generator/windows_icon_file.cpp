@@ -1,4 +1,4 @@
-#include "windows_icon.h"
+#include "windows_icon_file.h"
 
 #include <QBuffer>
 #include <QtEndian>

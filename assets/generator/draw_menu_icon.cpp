@@ -4,7 +4,7 @@
 // Small sizes get fewer, larger parts whose edges fall on whole pixels, so
 // 16 and 24 pixels stay a stack and a plume rather than a smudge.
 
-#include "menu_icon.h"
+#include "draw_menu_icon.h"
 
 #include <QLinearGradient>
 #include <QRadialGradient>
