@@ -1,4 +1,5 @@
 // HESAPLA end to end through the windows.
+#include <cerrno>
 #include <cstdio>
 #include <functional>
 #include <vector>
@@ -8,6 +9,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include "testing/file_faults.h"
 #include "tests/ui/window_test.h"
 
 namespace ui_testing {
@@ -140,6 +142,15 @@ TEST_F(WindowTest, FaultsOneAfterAnotherInOneSession) {
     EXPECT_EQ(listRows().size(), 115);
     Find<QPushButton>(resultsWindow(), "kapat")->click();
   }
+}
+
+// A refusal, then the file fails to close: both boxes, one after the other.
+TEST_F(WindowRunTest, RefusalAndAFailedCloseShowTwoBoxesInOrder) {
+  testing_support::RefuseNextFclose(EIO);
+  const std::vector<SeenBox> boxes = pressHesaplaForBoxes();
+  ASSERT_EQ(boxes.size(), 2u);
+  ExpectBox(boxes[0], "HATA", "Max. Uzaklik Degerine DIKKAT!!!");
+  ExpectBox(boxes[1], "HATA", "Sonuç dosyası yelduman.txt yazılamadı.\n(giriş/çıkış hatası)");
 }
 
 TEST_F(WindowRunTest, AThousandTwentyKilometreRunsKeepResidentMemoryFlat) {

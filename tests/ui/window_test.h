@@ -52,7 +52,9 @@ class WindowTest : public QObject, public ::testing::Test {
   // The texts of Mesafe, Rzg, Bc and Em, in that order.
   void type(const QStringList& typed);
   QStringList texts();
-  // Clicks HESAPLA and returns the box of its run; not exactly one box fails.
+  // Clicks HESAPLA and returns the boxes of its run, each a plain OK box over the main window.
+  std::vector<SeenBox> pressHesaplaForBoxes();
+  // The same, for the one box of a run; not exactly one box fails.
   SeenBox pressHesapla();
   // Since the last call, by object name: "+Form5" when the references window
   // was shown, "-Form1" when the main window was hidden.
