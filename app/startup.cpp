@@ -3,7 +3,7 @@
 #include <QApplication>
 
 #include "app/version.h"
-#include "ui/window_icon.h"
+#include "assets/pictures.h"
 
 namespace app {
 
@@ -12,7 +12,7 @@ void SetUpApplication() {
   QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
   // Lets Wayland desktops match the windows to the installed menu entry.
   QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
-  QApplication::setWindowIcon(ui::StackIcon());
+  QApplication::setWindowIcon(LoadStackIcon());
 }
 
 }  // namespace app

@@ -20,40 +20,24 @@
 #include <string>
 #include <vector>
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 
 #include "app/startup.h"
+#include "testing/windows.h"
 #include "ui/app_windows.h"
 
 namespace {
 
-// Presses OK on every message box as soon as it is shown.
-class InstantAnswer final : public QObject {
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Show) {
-      if (auto* box = qobject_cast<QMessageBox*>(watched)) {
-        QMetaObject::invokeMethod(
-            box, [box] { box->button(QMessageBox::Ok)->click(); }, Qt::QueuedConnection);
-      }
-    }
-    return false;
-  }
-};
-
-template <class Control>
-Control* Find(const QWidget* window, const char* name) {
-  return window->findChild<Control*>(QString::fromLatin1(name));
-}
+using testing_support::BoxAnswerer;
+using testing_support::Find;
+using testing_support::TopLevel;
 
 void TypeTwentyKilometres(const ui::MainWindow& mainWindow) {
   Find<QLineEdit>(&mainWindow, "Mesafe")->setText(QStringLiteral("20"));
@@ -62,8 +46,11 @@ void TypeTwentyKilometres(const ui::MainWindow& mainWindow) {
   Find<QLineEdit>(&mainWindow, "Em")->setText(QStringLiteral("1"));
 }
 
-int ResultRowCount(const ui::ResultsWindow& results) {
-  return Find<QListWidget>(&results, "List1")->count();
+// The rows of the results window's list; -1 while the window is not shown.
+int ShownResultRows() {
+  const QWidget* results = TopLevel("Form3");
+  if (results == nullptr || !results->isVisible()) return -1;
+  return Find<QListWidget>(results, "List1")->count();
 }
 
 long PeakResidentKiB() {
@@ -127,12 +114,11 @@ int Child(int argc, char* argv[], const std::string& mode) {
   if (mode == "run") {
     QTemporaryDir dir;
     QDir::setCurrent(dir.path());
-    InstantAnswer answer;
-    application.installEventFilter(&answer);
+    BoxAnswerer answer;
     TypeTwentyKilometres(windows.mainWindow());
     Find<QPushButton>(&windows.mainWindow(), "hesap")->click();
     QCoreApplication::processEvents();
-    std::printf("%d %ld\n", ResultRowCount(windows.resultsWindow()), PeakResidentKiB());
+    std::printf("%d %ld\n", ShownResultRows(), PeakResidentKiB());
     std::fflush(stdout);
   }
   std::_Exit(0);
@@ -204,8 +190,7 @@ void Hesapla20km(benchmark::State& state) {
   QTemporaryDir dir;
   const QString previous = QDir::currentPath();
   QDir::setCurrent(dir.path());
-  InstantAnswer answer;
-  qApp->installEventFilter(&answer);
+  BoxAnswerer answer;
   {
     ui::AppWindows windows;
     ui::MainWindow& mainWindow = windows.mainWindow();
@@ -214,7 +199,8 @@ void Hesapla20km(benchmark::State& state) {
     QPushButton* calculate = Find<QPushButton>(&mainWindow, "hesap");
     for (auto _ : state) {
       state.PauseTiming();
-      if (ui::ResultsWindow* results = windows.resultsWindowIfCreated()) results->hide();
+      if (QWidget* results = TopLevel("Form3")) results->hide();
+      answer.take();
       QCoreApplication::processEvents();
       state.ResumeTiming();
 
@@ -222,15 +208,13 @@ void Hesapla20km(benchmark::State& state) {
       QCoreApplication::processEvents();  // the results window drawn
 
       state.PauseTiming();
-      ui::ResultsWindow* results = windows.resultsWindowIfCreated();
-      if (!results || !results->isVisible() || ResultRowCount(*results) != 1195) {
+      if (ShownResultRows() != 1195) {
         state.SkipWithError("the run did not show 1195 rows");
         break;
       }
       state.ResumeTiming();
     }
   }
-  qApp->removeEventFilter(&answer);
   QDir::setCurrent(previous);
 }
 

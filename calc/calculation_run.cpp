@@ -1,6 +1,7 @@
 #include "calc/calculation_run.h"
 
 #include <string>
+#include <utility>
 
 #include "calc/concentration.h"
 #include "calc/results_format.h"
@@ -45,24 +46,21 @@ std::string ArithmeticFaultReport(ArithmeticFault fault, int rowsWritten) {
   return text;
 }
 
-// Each row goes first to the file, then to the list, so the two always hold
-// the same points in the same order.
-class FileAndListSink final : public RowSink {
+// A row reaches the report only once the file has taken it, so the list
+// never holds a row the file lacks.
+class FileSink final : public RowSink {
  public:
-  FileAndListSink(ResultsFile& file, RunView& view)
-      : file_(file), view_(view), separator_(view.decimalSeparator()) {}
+  FileSink(ResultsFile& file, std::vector<ResultRow>& rows) : file_(file), rows_(rows) {}
 
   bool accept(const ResultRow& row) override {
-    const FormattedRow text(row);
-    if (!file_.write(FileRowLine(text))) return false;
-    view_.addRow(ListRowText(text, separator_));
+    if (!file_.write(FileRowLine(row))) return false;
+    rows_.push_back(row);
     return true;
   }
 
  private:
   ResultsFile& file_;
-  RunView& view_;
-  std::string separator_;
+  std::vector<ResultRow>& rows_;
 };
 
 }  // namespace
@@ -94,49 +92,45 @@ GridOutcome WalkGrid(const PlumeInputs& inputs, RowSink& sink) {
   return outcome;
 }
 
-RunOutcome RunCalculation(const InputTexts& texts, StabilityClass cls, AreaType area, RunView& view,
-                          const std::filesystem::path& resultsPath) {
+RunReport RunCalculation(const InputTexts& texts, StabilityClass cls, AreaType area,
+                         const std::filesystem::path& resultsPath) {
+  using Kind = RunMessage::Kind;
+  RunReport report;
+  const auto fault = [&report](std::string text) {
+    report.outcome = RunOutcome::Faulted;
+    report.messages.push_back({Kind::Fault, std::move(text)});
+    return report;
+  };
   // Every click rewrites the results file before anything is checked, so a
   // refused run leaves the 16-byte header alone and the old results are gone.
   ResultsFile file;
-  if (!file.open(resultsPath)) {
-    view.reportFault(FileFault(" oluşturulamadı.", file));
-    return RunOutcome::Faulted;
-  }
+  if (!file.open(resultsPath)) return fault(FileFault(" oluşturulamadı.", file));
   if (!file.write(kFileHeaderLine) || !file.flush()) {
     file.close();
-    view.reportFault(FileFault(" yazılamadı.", file));
-    return RunOutcome::Faulted;
+    return fault(FileFault(" yazılamadı.", file));
   }
-
-  view.prepareList(kListHeaderRow);
 
   if (const auto refused = CheckInputs(texts)) {
-    view.showRefusal(RefusalMessage(*refused));
-    if (!file.close()) {
-      view.reportFault(FileFault(" yazılamadı.", file));
-      return RunOutcome::Faulted;
-    }
-    return RunOutcome::Refused;
+    report.list = ListChange::HeaderOnly;
+    report.messages.push_back({Kind::Refusal, std::string(RefusalMessage(*refused))});
+    if (!file.close()) return fault(FileFault(" yazılamadı.", file));
+    report.outcome = RunOutcome::Refused;
+    return report;
   }
 
+  report.list = ListChange::HeaderAndRows;
   const PlumeInputs inputs = ReadInputs(texts, cls, area);
-  FileAndListSink sink(file, view);
+  FileSink sink(file, report.rows);
   const GridOutcome grid = WalkGrid(inputs, sink);
   const bool closed = file.close();
 
-  if (grid.fault != ArithmeticFault::None) {
-    view.reportFault(ArithmeticFaultReport(grid.fault, grid.rows));
-    return RunOutcome::Faulted;
-  }
-  if (grid.stoppedBySink || !closed) {
-    view.reportFault(FileFault(" yazılamadı.", file));
-    return RunOutcome::Faulted;
-  }
+  if (grid.fault != ArithmeticFault::None)
+    return fault(ArithmeticFaultReport(grid.fault, grid.rows));
+  if (grid.stoppedBySink || !closed) return fault(FileFault(" yazılamadı.", file));
 
-  view.showCompletion(kCompletionMessage);
-  view.showResults();
-  return RunOutcome::Completed;
+  report.outcome = RunOutcome::Completed;
+  report.messages.push_back({Kind::Completion, std::string(kCompletionMessage)});
+  return report;
 }
 
 }  // namespace calc

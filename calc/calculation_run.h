@@ -2,6 +2,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "calc/arithmetic_fault.h"
 #include "calc/input_check.h"
@@ -10,29 +11,8 @@
 
 namespace calc {
 
-inline constexpr std::string_view kRefusalTitle = "HATA";
-inline constexpr std::string_view kCompletionTitle = "IS TAMAM";
 inline constexpr std::string_view kCompletionMessage =
     "Hesaplama Sonucu YELDUMAN.TXT dosyasina yazdirildi";
-inline constexpr std::string_view kFaultTitle = "HATA";
-
-// What a run needs from the windows. The run calls these in the order of
-// its steps; every message call returns once the user has dismissed it.
-class RunView {
- public:
-  virtual ~RunView() = default;
-  // Empties the results list (creating its window, hidden, if needed) and
-  // adds the header row.
-  virtual void prepareList(std::string_view headerRow) = 0;
-  virtual void addRow(std::string_view rowText) = 0;
-  virtual void showRefusal(std::string_view message) = 0;     // title "HATA"
-  virtual void showCompletion(std::string_view message) = 0;  // title "IS TAMAM"
-  virtual void reportFault(std::string_view message) = 0;
-  // Shows the results window, or brings it to the front.
-  virtual void showResults() = 0;
-  // The user's decimal separator for the list's value column.
-  virtual std::string decimalSeparator() const = 0;
-};
 
 // Receives the rows of a grid walk; returning false stops the walk.
 class RowSink {
@@ -53,9 +33,35 @@ GridOutcome WalkGrid(const PlumeInputs& inputs, RowSink& sink);
 
 enum class RunOutcome { Completed, Refused, Faulted };
 
-// One click of HESAPLA: rewrite the results file and its header, prepare the
-// list, check the texts, walk the grid, close the file, then tell the user.
-RunOutcome RunCalculation(const InputTexts& texts, StabilityClass cls, AreaType area, RunView& view,
-                          const std::filesystem::path& resultsPath = kResultsFileName);
+// A message box for the user: a refused field, the completion, or a fault
+// that stopped the run.
+struct RunMessage {
+  enum class Kind { Refusal, Completion, Fault };
+  Kind kind;
+  std::string text;
+  bool operator==(const RunMessage&) const = default;
+};
+
+// What a run made of the results list.
+enum class ListChange {
+  Kept,           // the file could not be created or its header not written
+  HeaderOnly,     // a refusal
+  HeaderAndRows,  // the rows the file took: all of them, or those before a fault
+};
+
+// All a user sees of one run, for the windows to show in this order: the
+// list, each message (the next once the last is dismissed), and on
+// completion the results window.
+struct RunReport {
+  RunOutcome outcome = RunOutcome::Faulted;
+  ListChange list = ListChange::Kept;
+  std::vector<ResultRow> rows;
+  std::vector<RunMessage> messages;  // a refusal can be followed by a failed close
+};
+
+// One click of HESAPLA: rewrite the results file and its header, check the
+// texts, walk the grid and close the file, all before anything is shown.
+RunReport RunCalculation(const InputTexts& texts, StabilityClass cls, AreaType area,
+                         const std::filesystem::path& resultsPath = kResultsFileName);
 
 }  // namespace calc

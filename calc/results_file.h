@@ -26,7 +26,6 @@ class ResultsFile {
   bool flush();
   // Flushes and closes; false when the data did not all reach the file.
   bool close();
-  bool isOpen() const { return file_ != nullptr; }
   const std::string& error() const { return error_; }
 
  private:

@@ -86,16 +86,22 @@ char* WriteNumber(char* out, double value, int significantDigits) {
 
 char* WriteOffset(char* out, int offset) { return std::to_chars(out, out + 12, offset).ptr; }
 
-}  // namespace
+// The three fields of a row, formatted into buffers of its own.
+class FormattedRow {
+ public:
+  explicit FormattedRow(const ResultRow& row);
+  std::string_view distance() const { return {distance_.data(), distanceLength_}; }
+  std::string_view offset() const { return {offset_.data(), offsetLength_}; }
+  std::string_view value() const { return {value_.data(), valueLength_}; }
 
-std::string FormatNumber(double value, int significantDigits) {
-  std::array<char, kNumberRoom> buf{};
-  return std::string(buf.data(), WriteNumber(buf.data(), value, significantDigits));
-}
-
-std::string FormatDistance(double metres) { return FormatNumber(metres, kDistanceDigits); }
-
-std::string FormatValue(float value) { return FormatNumber(value, kValueDigits); }
+ private:
+  std::array<char, kNumberRoom> distance_{};
+  std::array<char, kNumberRoom> offset_{};
+  std::array<char, kNumberRoom> value_{};
+  std::size_t distanceLength_ = 0;
+  std::size_t offsetLength_ = 0;
+  std::size_t valueLength_ = 0;
+};
 
 FormattedRow::FormattedRow(const ResultRow& row) {
   distanceLength_ = static_cast<std::size_t>(
@@ -106,16 +112,14 @@ FormattedRow::FormattedRow(const ResultRow& row) {
       static_cast<std::size_t>(WriteNumber(value_.data(), row.value, kValueDigits) - value_.data());
 }
 
-std::string FileRowLine(const FormattedRow& row) {
+std::string FileLine(const FormattedRow& row) {
   std::string line;
   line.reserve(row.distance().size() + row.offset().size() + row.value().size() + 4);
   line.append(row.distance()).append(",").append(row.offset()).append(",");
   return line.append(row.value()).append("\r\n");
 }
 
-std::string FileRowLine(const ResultRow& row) { return FileRowLine(FormattedRow(row)); }
-
-std::string ListRowText(const FormattedRow& row, std::string_view decimalSeparator) {
+std::string ListText(const FormattedRow& row, std::string_view decimalSeparator) {
   std::string text;
   text.reserve(row.distance().size() + row.offset().size() + row.value().size() + 8);
   text.append(" ").append(row.distance()).append("\t ").append(row.offset()).append("\t");
@@ -128,8 +132,19 @@ std::string ListRowText(const FormattedRow& row, std::string_view decimalSeparat
       .append(value.substr(point + 1));
 }
 
+}  // namespace
+
+std::string FormatNumber(double value, int significantDigits) {
+  std::array<char, kNumberRoom> buf{};
+  return std::string(buf.data(), WriteNumber(buf.data(), value, significantDigits));
+}
+
+std::string FormatValue(float value) { return FormatNumber(value, kValueDigits); }
+
+std::string FileRowLine(const ResultRow& row) { return FileLine(FormattedRow(row)); }
+
 std::string ListRowText(const ResultRow& row, std::string_view decimalSeparator) {
-  return ListRowText(FormattedRow(row), decimalSeparator);
+  return ListText(FormattedRow(row), decimalSeparator);
 }
 
 }  // namespace calc

@@ -1,6 +1,7 @@
 #include "calc/rural_spread.h"
 
 #include <cmath>
+#include <iterator>
 
 #include "calc/constants.h"
 
@@ -18,6 +19,7 @@ constexpr RuralSigmaYCoefficients kSigmaYTable[] = {
     {6.25, 0.54287},    // E
     {4.167, 0.36191},   // F
 };
+static_assert(std::size(kSigmaYTable) == std::size(kAllClasses));
 
 // Metres of sigmaY per kilometre of distance and unit of tan T.
 constexpr double kSigmaYScale = 1000 / 2.15;

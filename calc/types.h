@@ -39,6 +39,7 @@ struct ResultRow {
   Metres distance = 0;  // accumulated X (km) times 1000, never rounded
   int offset = 0;       // lateral offset Y in metres, 0..500
   float value = 0;      // concentration in micrograms per cubic metre, two decimals
+  bool operator==(const ResultRow&) const = default;
 };
 
 }  // namespace calc

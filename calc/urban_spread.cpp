@@ -1,6 +1,7 @@
 #include "calc/urban_spread.h"
 
 #include <cmath>
+#include <iterator>
 
 namespace calc {
 namespace {
@@ -29,6 +30,7 @@ constexpr UrbanLaws kClassE{{0.11, 0.0004, -0.5, true}, {0.08, 0.0015, -0.5, tru
 
 // Indexed by StabilityClass, A to F.
 constexpr UrbanLaws kUrbanTable[] = {kClassA, kClassA, kClassC, kClassD, kClassE, kClassE};
+static_assert(std::size(kUrbanTable) == std::size(kAllClasses));
 
 // The grid distance X is in kilometres; the factor 1000 turns each product
 // into metres at the place the law has it, and the order is kept as it is

@@ -2,14 +2,12 @@
 // no crash, no sanitizer report, and the results file is always well formed.
 // A refusal leaves the 16-byte header; a completed run 1 + 6n lines with
 // n <= 199, each a row of finite numbers ending in CR LF; a fault is reported
-// and the file stays closed and consistent with the list.
+// and the file stays closed and holds the rows of the report.
 #include <unistd.h>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,29 +15,9 @@
 #include "calc/calculation_run.h"
 #include "calc/number_reading.h"
 #include "calc/results_format.h"
+#include "testing/temp_dir.h"
 
 namespace {
-
-class CountingView final : public calc::RunView {
- public:
-  void prepareList(std::string_view header) override {
-    if (header != calc::kListHeaderRow) std::abort();
-    rows = 0;
-    prepared = true;
-  }
-  void addRow(std::string_view row) override {
-    if (row.empty() || row[0] != ' ') std::abort();
-    ++rows;
-  }
-  void showRefusal(std::string_view) override { ++messages; }
-  void showCompletion(std::string_view) override { ++messages; }
-  void reportFault(std::string_view) override { ++messages; }
-  void showResults() override {}
-  std::string decimalSeparator() const override { return ","; }
-  int rows = 0;
-  int messages = 0;
-  bool prepared = false;
-};
 
 const std::filesystem::path& ResultsPath() {
   static const std::filesystem::path path = [] {
@@ -49,11 +27,6 @@ const std::filesystem::path& ResultsPath() {
     return dir / calc::kResultsFileName;
   }();
   return path;
-}
-
-std::string ReadAll(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // A row line: distance, offset and value, all finite, comma-separated.
@@ -86,11 +59,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   const calc::InputTexts texts{parts[0], parts[1], parts[2], parts[3]};
 
-  CountingView view;
-  const calc::RunOutcome outcome = calc::RunCalculation(texts, cls, area, view, ResultsPath());
-  if (view.messages != 1 || !view.prepared) std::abort();
+  const calc::RunReport report = calc::RunCalculation(texts, cls, area, ResultsPath());
+  const calc::RunOutcome outcome = report.outcome;
+  if (report.messages.size() != 1 || report.list == calc::ListChange::Kept) std::abort();
 
-  const std::string bytes = ReadAll(ResultsPath());
+  const std::string bytes = testing_support::ReadBytes(ResultsPath());
   if (bytes.compare(0, calc::kFileHeaderLine.size(), calc::kFileHeaderLine) != 0) std::abort();
   if (outcome == calc::RunOutcome::Refused && bytes.size() != calc::kFileHeaderLine.size())
     std::abort();
@@ -104,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ++lines;
     start = end + 2;
   }
-  if (lines != view.rows || lines > 6 * 199) std::abort();
+  if (lines != static_cast<int>(report.rows.size()) || lines > 6 * 199) std::abort();
   if (outcome == calc::RunOutcome::Completed && lines % 6 != 0) std::abort();
   return 0;
 }

@@ -1,6 +1,7 @@
 #include "ui/app_windows.h"
 
 #include "calc/calculation_run.h"
+#include "ui/run_report_view.h"
 #include "ui/window_setup.h"
 
 namespace ui {
@@ -17,8 +18,7 @@ Window& BringUpCreating(std::unique_ptr<Window>& window) {
 
 }  // namespace
 
-AppWindows::AppWindows()
-    : runView_(&mainWindow_, [this]() -> ResultsWindow& { return resultsWindow(); }) {
+AppWindows::AppWindows() {
   MainWindow* main = &mainWindow_;
   QObject::connect(main, &MainWindow::calculationRequested, main, [this] { runCalculation(); });
   QObject::connect(main, &MainWindow::tableRequested, main,
@@ -34,8 +34,9 @@ ResultsWindow& AppWindows::resultsWindow() {
 }
 
 void AppWindows::runCalculation() {
-  calc::RunCalculation(mainWindow_.inputTexts(), mainWindow_.stabilityClass(),
-                       mainWindow_.areaType(), runView_);
+  const calc::RunReport report = calc::RunCalculation(
+      mainWindow_.inputTexts(), mainWindow_.stabilityClass(), mainWindow_.areaType());
+  ShowRunReport(report, &mainWindow_, [this]() -> ResultsWindow& { return resultsWindow(); });
 }
 
 void AppWindows::showReferences() {

@@ -8,7 +8,6 @@
 #include "ui/references_window.h"
 #include "ui/results_window.h"
 #include "ui/table_windows.h"
-#include "ui/window_run_view.h"
 
 namespace ui {
 
@@ -20,20 +19,10 @@ class AppWindows {
   AppWindows& operator=(const AppWindows&) = delete;
 
   MainWindow& mainWindow() { return mainWindow_; }
-  // The results window, created hidden the first time it is asked for.
-  ResultsWindow& resultsWindow();
-  // Null until a run has needed it.
-  ResultsWindow* resultsWindowIfCreated() const { return resultsWindow_.get(); }
-  // The other windows, each null until first shown.
-  StabilityClassWindow* stabilityClassWindowIfCreated() const {
-    return stabilityClassWindow_.get();
-  }
-  ReferencesWindow* referencesWindowIfCreated() const { return referencesWindow_.get(); }
-  RuralSigmaYWindow* ruralSigmaYWindowIfCreated() const { return ruralSigmaYWindow_.get(); }
-  RuralSigmaZWindow* ruralSigmaZWindowIfCreated() const { return ruralSigmaZWindow_.get(); }
-  UrbanSpreadWindow* urbanSpreadWindowIfCreated() const { return urbanSpreadWindow_.get(); }
 
  private:
+  // The results window, created hidden the first time it is asked for.
+  ResultsWindow& resultsWindow();
   // HESAPLA: one whole run, in line, from the main window's inputs.
   void runCalculation();
   // KAYNAKLAR: the main window gives way to the references window.
@@ -44,7 +33,6 @@ class AppWindows {
 
   MainWindow mainWindow_;
   std::unique_ptr<ResultsWindow> resultsWindow_;
-  WindowRunView runView_;
   std::unique_ptr<StabilityClassWindow> stabilityClassWindow_;
   std::unique_ptr<ReferencesWindow> referencesWindow_;
   std::unique_ptr<RuralSigmaYWindow> ruralSigmaYWindow_;

@@ -10,9 +10,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "assets/pictures.h"
 #include "ui/frame_box.h"
 #include "ui/main_window_layout.h"
-#include "ui/window_icon.h"
 #include "ui/window_setup.h"
 
 namespace ui {
@@ -56,7 +56,7 @@ QRadioButton* MakeOption(QWidget* frame, QButtonGroup* group, const LayoutRow& r
 namespace layout = main_window_layout;
 
 MainWindow::MainWindow() {
-  SetUpWindow(this, layout::kWindow, StackIcon());
+  SetUpWindow(this, layout::kWindow, LoadStackIcon());
   createControls();
   chainTabOrder();
 

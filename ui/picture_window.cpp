@@ -6,27 +6,10 @@
 #include <QShowEvent>
 #include <QWindow>
 
+#include "assets/pictures.h"
 #include "ui/utf8.h"
 
-#if YELDUMAN_HAVE_PICTURES
-#include "assets/pictures.h"
-#endif
-
 namespace ui {
-namespace {
-
-// The copy drawn for the screen's density, at the picture's own size in
-// window pixels.
-QPixmap PictureForScreen(const QString& resource, qreal devicePixelRatio) {
-#if YELDUMAN_HAVE_PICTURES
-  return ::LoadPicture(resource, devicePixelRatio);
-#else
-  (void)devicePixelRatio;
-  return QPixmap(resource);
-#endif
-}
-
-}  // namespace
 
 // No parent widget: the window stands on its own, and its owner keeps it.
 PictureWindow::PictureWindow(const WindowLayout& window, const PictureRow& picture) {
@@ -44,7 +27,9 @@ PictureWindow::PictureWindow(const WindowLayout& window, const PictureRow& pictu
 void PictureWindow::fitPictureToScreen() {
   const qreal ratio = devicePixelRatioF();
   if (picture_->pixmap().devicePixelRatio() == ratio && !picture_->pixmap().isNull()) return;
-  picture_->setPixmap(PictureForScreen(pictureResource_, ratio));
+  // The copy drawn for the screen's density, at the picture's own size in
+  // window pixels.
+  picture_->setPixmap(::LoadPicture(pictureResource_, ratio));
 }
 
 // Shown on another screen, or moved to one of another density: the copy

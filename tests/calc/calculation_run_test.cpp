@@ -10,19 +10,25 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/file_faults.h"
-#include "tests/support/temp_dir.h"
+#include "calc/results_format.h"
+#include "testing/file_faults.h"
+#include "testing/temp_dir.h"
 
 namespace calc {
+
+void PrintTo(const RunMessage& m, std::ostream* os) { *os << int(m.kind) << ":" << m.text; }
+
 namespace {
 
 namespace fs = std::filesystem;
 using enum StabilityClass;
+using Kind = RunMessage::Kind;
 constexpr AreaType kUrban = AreaType::Urban, kRural = AreaType::Rural;
 using testing_support::ReadBytes;
-using Calls = std::vector<std::string>;
+using Messages = std::vector<RunMessage>;
 
 constexpr const char* kHeader = "\"X\",\"Y\",\"Disp\"\r\n";
+const RunMessage kCompleted{Kind::Completion, "Hesaplama Sonucu YELDUMAN.TXT dosyasina yazdirildi"};
 
 InputTexts Texts(const char* distance, const char* windSpeed = "5", const char* stackHeight = "50",
                  const char* emissionRate = "1") {
@@ -31,34 +37,15 @@ InputTexts Texts(const char* distance, const char* windSpeed = "5", const char* 
 
 size_t CountLines(const std::string& bytes) { return std::ranges::count(bytes, '\n'); }
 
-// Records every message and the results window's showing in order, and the list.
-struct RecordingView final : RunView {
-  void prepareList(std::string_view header) override {
-    calls.push_back("prepare");
-    list.assign(1, std::string(header));
-  }
-  void addRow(std::string_view row) override { list.emplace_back(row); }
-  void showRefusal(std::string_view m) override { calls.push_back("refusal:" + std::string(m)); }
-  void showCompletion(std::string_view m) override {
-    calls.push_back("completion:" + std::string(m));
-  }
-  void reportFault(std::string_view m) override { calls.push_back("fault:" + std::string(m)); }
-  void showResults() override { calls.push_back("results"); }
-  // The list takes a comma as the locale's decimal separator.
-  std::string decimalSeparator() const override { return ","; }
-  std::vector<std::string> calls;
-  std::vector<std::string> list;
-};
-
 class RunTest : public ::testing::Test {
  protected:
   fs::path file() const { return dir.path() / "yelduman.txt"; }
   RunOutcome Run(const InputTexts& texts, StabilityClass cls = D, AreaType area = kUrban) {
-    view = RecordingView{};
-    return RunCalculation(texts, cls, area, view, file());
+    report = RunCalculation(texts, cls, area, file());
+    return report.outcome;
   }
   testing_support::TempDir dir;
-  RecordingView view;
+  RunReport report;
 };
 
 // The k-th accumulated distance overshoots k/10 for k = 3, 14..43 and
@@ -70,16 +57,15 @@ TEST_F(RunTest, RowsFollowTheAccumulatedGrid) {
       {"1", 10},   {"2", 19},  {"4.3", 42}, {"4.4", 44}, {"19.1", 191}, {"20", 199},
   };
   // clang-format on
-  const Calls completed{"prepare", "completion:Hesaplama Sonucu YELDUMAN.TXT dosyasina yazdirildi",
-                        "results"};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.xmax);
     ASSERT_EQ(Run(Texts(c.xmax)), RunOutcome::Completed);
     EXPECT_EQ(CountLines(ReadBytes(file())), 1u + 6u * c.distances);
-    ASSERT_EQ(view.list.size(), 1u + 6u * c.distances);
-    EXPECT_EQ(view.calls, completed);
+    ASSERT_EQ(report.rows.size(), 6u * c.distances);
+    EXPECT_EQ(report.list, ListChange::HeaderAndRows);
+    EXPECT_EQ(report.messages, Messages{kCompleted});
   }
-  EXPECT_EQ(view.list.at(1), " 100\t 0\t412,8");
+  EXPECT_EQ(report.rows.at(0), (ResultRow{100, 0, 412.8f}));
 }
 
 // 10054.231 kg/s puts C at the first point on the single 17/4096 kg/m3, so
@@ -97,7 +83,7 @@ TEST_F(RunTest, HalfwayValueRoundsToEven) {
 TEST_F(RunTest, AbsolutePathInAFolderNamedInTurkish) {
   const fs::path folder = fs::absolute(dir.path() / fs::path(u8"Öğrenci Çalışmaları"));
   fs::create_directory(folder);
-  ASSERT_EQ(RunCalculation(Texts("0.1"), D, kUrban, view, folder / "yelduman.txt"),
+  ASSERT_EQ(RunCalculation(Texts("0.1"), D, kUrban, folder / "yelduman.txt").outcome,
             RunOutcome::Completed);
   EXPECT_EQ(CountLines(ReadBytes(folder / "yelduman.txt")), 7u);
   std::string names;
@@ -123,33 +109,41 @@ TEST_F(RunTest, RefusalLeavesTheHeaderAndShowsOneMessage) {
     ASSERT_EQ(Run(Texts("1")), RunOutcome::Completed);
     EXPECT_EQ(Run(c.texts), RunOutcome::Refused);
     EXPECT_EQ(ReadBytes(file()), kHeader);
-    EXPECT_EQ(view.list, std::vector<std::string>{"X\tY\tDisp"});
-    EXPECT_EQ(view.calls, (Calls{"prepare", "refusal:" + std::string(c.message)}));
+    EXPECT_EQ(report.list, ListChange::HeaderOnly);
+    EXPECT_EQ(report.rows.size(), 0u);
+    EXPECT_EQ(report.messages, (Messages{{Kind::Refusal, c.message}}));
   }
 }
 
 #ifndef _WIN32
-// Never a completion or the results window; the list is prepared only once
-// the header is on disk, no descriptor stays open, and the next run completes.
+// Never a completion or the results window; the list keeps its rows when the
+// header never reached the file, and otherwise holds the rows the file took,
+// no more; no descriptor stays open, and the next run completes.
 TEST_F(RunTest, FileFaultsStopTheRun) {
-  enum Stage { Directory, FullDisk, SizeLimit, CloseRefused };
-  const std::string notCreated =
-      "fault:Sonuç dosyası yelduman.txt oluşturulamadı.\n(bu adda bir klasör var)";
-  const std::string notWritten = "fault:Sonuç dosyası yelduman.txt yazılamadı.\n";
-  const std::string overLimit = notWritten + "(dosya boyutu sınırı aşıldı)";
+  enum Stage { Directory, FullDisk, SizeLimit, WriteRefused, CloseRefused };
+  constexpr ListChange kKept = ListChange::Kept, kRows = ListChange::HeaderAndRows;
+  const RunMessage notCreated{
+      Kind::Fault, "Sonuç dosyası yelduman.txt oluşturulamadı.\n(bu adda bir klasör var)"};
+  const std::string notWritten = "Sonuç dosyası yelduman.txt yazılamadı.\n";
+  const RunMessage overLimit{Kind::Fault, notWritten + "(dosya boyutu sınırı aşıldı)"};
+  const RunMessage fullDisk{Kind::Fault, notWritten + "(diskte yer kalmadı)"};
+  const RunMessage ioError{Kind::Fault, notWritten + "(giriş/çıkış hatası)"};
   // clang-format off
   const struct {
-    Stage stage; const char* xmax; rlim_t limit; Calls calls; size_t fewestRows, mostRows;
+    Stage stage; const char* xmax; int limit; Messages messages; ListChange list; size_t fewestRows, mostRows;
   } cases[] = {
-      {Directory, "20", 0, {notCreated}, 0, 0},
-      {Directory, "", 0, {notCreated}, 0, 0},
-      {FullDisk, "0.05", 0, {notWritten + "(diskte yer kalmadı)"}, 0, 0},
+      {Directory, "20", 0, {notCreated}, kKept, 0, 0},
+      {Directory, "", 0, {notCreated}, kKept, 0, 0},
+      {FullDisk, "0.05", 0, {fullDisk}, kKept, 0, 0},
       // The 22658 bytes of 20 km pass 10000 while rows are still coming when
       // stdio buffers (a file system block, mostly 4 KiB) are below 16 KiB; the
       // 871 bytes of 1 km fit in one, so only the flush at close meets 100.
-      {SizeLimit, "20", 10000, {"prepare", overLimit}, 1, 1193},
-      {SizeLimit, "1", 100, {"prepare", overLimit}, 60, 60},
-      {CloseRefused, "1", 0, {"prepare", notWritten + "(giriş/çıkış hatası)"}, 60, 60},
+      {SizeLimit, "20", 10000, {overLimit}, kRows, 1, 1193},
+      {SizeLimit, "1", 100, {overLimit}, kRows, 60, 60},
+      // The header, then 30 rows; the 31st write is refused.
+      {WriteRefused, "20", 1 + 30, {fullDisk}, kRows, 30, 30},
+      {CloseRefused, "1", 0, {ioError}, kRows, 60, 60},
+      {CloseRefused, "", 0, {{Kind::Refusal, "Max. Uzaklik Degerine DIKKAT!!!"}, ioError}, ListChange::HeaderOnly, 0, 0},
   };
   // clang-format on
   for (const auto& c : cases) {
@@ -164,14 +158,21 @@ TEST_F(RunTest, FileFaultsStopTheRun) {
     {
       std::optional<testing_support::FileSizeLimit> limit;
       if (c.stage == SizeLimit) limit.emplace(c.limit);
+      testing_support::RefuseFwrite(c.limit, c.stage == WriteRefused ? ENOSPC : 0);
       testing_support::RefuseNextFclose(c.stage == CloseRefused ? EIO : 0);
       EXPECT_EQ(Run(Texts(c.xmax)), RunOutcome::Faulted);
+      testing_support::RefuseFwrite(0, 0);
       testing_support::RefuseNextFclose(0);
     }
-    EXPECT_EQ(view.calls, c.calls);
-    const size_t rows = view.list.empty() ? 0 : view.list.size() - 1;
-    EXPECT_GE(rows, c.fewestRows);
-    EXPECT_LE(rows, c.mostRows);
+    EXPECT_EQ(report.messages, c.messages);
+    EXPECT_EQ(report.list, c.list);
+    EXPECT_GE(report.rows.size(), c.fewestRows);
+    EXPECT_LE(report.rows.size(), c.mostRows);
+    if (c.stage == WriteRefused || c.stage == CloseRefused) {
+      std::string written = kHeader;
+      for (const ResultRow& row : report.rows) written += FileRowLine(row);
+      EXPECT_EQ(ReadBytes(file()), written);
+    }
     EXPECT_EQ(testing_support::DescriptorsOpenOn(file()), 0);
     fs::remove(file());
     EXPECT_EQ(Run(Texts("1")), RunOutcome::Completed);
@@ -181,7 +182,7 @@ TEST_F(RunTest, FileFaultsStopTheRun) {
 
 // C or its value in micrograms leaves the float range; the rows before stay whole.
 TEST_F(RunTest, ArithmeticOverflowStopsTheRunWhereItOccurs) {
-  const std::string report = "fault:Hesaplama aritmetik hata nedeniyle durduruldu: sayı taşması.\n";
+  const std::string overflow = "Hesaplama aritmetik hata nedeniyle durduruldu: sayı taşması.\n";
   // clang-format off
   const struct {
     InputTexts texts; StabilityClass cls; AreaType area; size_t rows; const char* lastLine;
@@ -199,12 +200,14 @@ TEST_F(RunTest, ArithmeticOverflowStopsTheRunWhereItOccurs) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.rows);
     EXPECT_EQ(Run(c.texts, c.cls, c.area), RunOutcome::Faulted);
-    EXPECT_EQ(view.calls,
-              (Calls{"prepare", report + std::to_string(c.rows) + " satır dosyaya yazıldı."}));
+    EXPECT_EQ(
+        report.messages,
+        (Messages{{Kind::Fault, overflow + std::to_string(c.rows) + " satır dosyaya yazıldı."}}));
     const std::string bytes = ReadBytes(file());
     EXPECT_TRUE(bytes.ends_with(c.lastLine));
     EXPECT_EQ(CountLines(bytes), 1 + c.rows);
-    EXPECT_EQ(view.list.size(), 1 + c.rows);
+    EXPECT_EQ(report.list, ListChange::HeaderAndRows);
+    EXPECT_EQ(report.rows.size(), c.rows);
   }
   // The file was closed: the next run rewrites it.
   EXPECT_EQ(Run(Texts("1")), RunOutcome::Completed);

@@ -4,11 +4,11 @@
 #include <iostream>
 
 #include "calc/results_file.h"
+#include "testing/temp_dir.h"
 #include "tests/calc/golden_runs_table.h"
-#include "tests/support/temp_dir.h"
 #include "tools/golden_runs/golden_table.h"
 
-namespace testing_support {
+namespace golden_runs {
 namespace {
 
 TEST(GoldenRuns, EveryRunWritesItsRecordedBytes) {
@@ -19,7 +19,7 @@ TEST(GoldenRuns, EveryRunWritesItsRecordedBytes) {
   const std::vector<GoldenRun> runs = ParseGoldenRuns(kGoldenRunsTable, error);
   ASSERT_EQ(error, "");
   ASSERT_GE(runs.size(), 60u);
-  TempDir dir;
+  testing_support::TempDir dir;
   for (const GoldenRun& run : runs) {
     SCOPED_TRACE(run.inputs.label);
     ASSERT_TRUE(run.recorded.has_value()) << "no recorded results";
@@ -33,4 +33,4 @@ TEST(GoldenRuns, EveryRunWritesItsRecordedBytes) {
 }
 
 }  // namespace
-}  // namespace testing_support
+}  // namespace golden_runs

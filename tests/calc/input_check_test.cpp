@@ -18,6 +18,7 @@ TEST(InputCheck, RefusesTheFirstBadField) {
       {{"20,5", "2,5", "50", "1"}, kOk}, {{"20.0001", "5", "50", "1"}, Distance},
       {{"0", "5", "50", "1"}, Distance}, {{"-1", "5", "50", "1"}, Distance},
       {{"1e400", "5", "50", "1"}, Distance}, {{"&H15", "5", "50", "1"}, Distance},
+      {{"1e18446744073709551617", "5", "50", "1"}, Distance},
       {{"10", "0", "50", "1"}, WindSpeed}, {{"10", ",5", "50", "1"}, WindSpeed},
       {{"10", "1e400", "50", "1"}, WindSpeed}, {{"10", "1e-400", "50", "1"}, WindSpeed},
       {{"10", "5", "yok", "1"}, StackHeight}, {{"10", "5", "50", "-0.5"}, EmissionRate},

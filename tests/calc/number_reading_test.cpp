@@ -33,7 +33,8 @@ TEST(NumberReading, ReadsTheLeadingNumber) {
       {"9007199254740993", 9007199254740992.0},
       {"9007199254740993." + std::string(1000, '0') + "1", 9007199254740994.0},
       // Beyond the range of a double, and below it; words the C library would take for numbers.
-      {"-1e400", -kInf, true}, {"1e99999999999999999999", kInf, true},
+      // An exponent beyond 64 bits stays huge: 2^64 + 1 must not wrap round to 1.
+      {"-1e400", -kInf, true}, {"1e99999999999999999999", kInf, true}, {"1e18446744073709551617", kInf, true},
       {"1.7976931348623157e308", std::numeric_limits<double>::max()}, {"1.7976931348623159e308", kInf, true},
       {"2e-324", 0}, {"4.9e-324", std::numeric_limits<double>::denorm_min()}, {"0e99999999999999999999", 0},
       {"inf", 0}, {"nan", 0},

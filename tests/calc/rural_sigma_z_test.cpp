@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/grid_distance.h"
+#include "testing/grid_distance.h"
 
 namespace calc {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "calc/rural_spread.h"
 #include "calc/urban_spread.h"
-#include "tests/support/grid_distance.h"
+#include "testing/grid_distance.h"
 
 namespace calc {
 namespace {

@@ -28,11 +28,11 @@ TEST_P(ReferenceWindowTest, OneWindowInFrontHiddenByItsButtonOrTitleBarLeavingTh
   QWidget* opener = &mainWindow();
   if (c.opener != nullptr) {
     click("KAYNAK");
-    opener = windows().referencesWindowIfCreated();
+    opener = TopLevel("Form5");
     ASSERT_TRUE(QTest::qWaitForWindowActive(opener));
     EXPECT_EQ(takeWindowLog(), QStringList({"-Form1", "+Form5"}));
   }
-  QWidget* references = windows().referencesWindowIfCreated();
+  QWidget* references = TopLevel("Form5");
   const auto open = [&] {
     c.opener ? Find<QPushButton>(references, c.opener)->click() : click("tablo");
   };

@@ -1,4 +1,5 @@
 // HESAPLA end to end through the windows.
+#include <cerrno>
 #include <cstdio>
 #include <functional>
 #include <vector>
@@ -8,6 +9,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include "testing/file_faults.h"
 #include "tests/ui/window_test.h"
 
 namespace ui_testing {
@@ -49,7 +51,7 @@ TEST_F(WindowRunTest, TwentyKilometresInTurkishFillFileAndCommaListAndShowTheRes
 TEST_F(WindowRunTest, ResultsWindowKeepsTheLastRunsRowsAndComesBackWithEveryCompletedRun) {
   type({"1", "5", "50", "1"});
   ExpectBox(pressHesapla(), "IS TAMAM", kCompletionText);
-  ui::ResultsWindow* results = resultsWindow();
+  QWidget* results = resultsWindow();
   EXPECT_EQ(listRows().size(), 61);
 
   // A refusal while it is shown empties it down to the header row.
@@ -78,12 +80,14 @@ TEST_F(WindowRunTest, ResultsWindowKeepsTheLastRunsRowsAndComesBackWithEveryComp
   EXPECT_EQ(takeWindowLog(), QStringList({"+Form3", "-Form3", "+Form3", "-Form3", "+Form3"}));
 }
 
-// No results window, the inputs stay as typed, and the next run works without a restart.
+// No results window, the inputs stay as typed, the list keeps the last run's
+// rows unless the header reached the file, and the next run works without a restart.
 struct FaultCase {
   const char* name;
   std::function<bool()> arrange;  // false: the fault cannot be staged here
   QString emission;
   QString report;
+  bool keepsList = true;
 };
 
 TEST_F(WindowTest, FaultsOneAfterAnotherInOneSession) {
@@ -101,7 +105,8 @@ TEST_F(WindowTest, FaultsOneAfterAnotherInOneSession) {
       // Rural B at 5 m/s and 50 m: the six rows of 0.1 km, then the value on
       // the axis at 0.2 km, in µg/m³, lies beyond the largest single.
       {"overflow", [] { return true; }, "1e36",
-       "Hesaplama aritmetik hata nedeniyle durduruldu: sayı taşması.\n6 satır dosyaya yazıldı."},
+       "Hesaplama aritmetik hata nedeniyle durduruldu: sayı taşması.\n6 satır dosyaya yazıldı.",
+       false},
       // Root writes into any directory; the unprivileged run of this test
       // meets this case for real.
       {"read-only directory",
@@ -122,8 +127,11 @@ TEST_F(WindowTest, FaultsOneAfterAnotherInOneSession) {
       std::printf("[ NOTE     ] %s: cannot be staged for this user, passed over\n", c.name);
       continue;
     }
+    const QStringList before = listRows();
     ExpectBox(pressHesapla(), "HATA", c.report);
     clear();
+    EXPECT_TRUE(c.keepsList ? listRows() == before : listRows().size() == 7)
+        << listRows().size() << " rows in the list";
     EXPECT_TRUE(resultsWindow() == nullptr || !resultsWindow()->isVisible());
     EXPECT_EQ(texts(), QStringList({"2", "5", "50", c.emission}));
     EXPECT_EQ(mainWindow().areaType(), calc::AreaType::Rural);
@@ -134,6 +142,15 @@ TEST_F(WindowTest, FaultsOneAfterAnotherInOneSession) {
     EXPECT_EQ(listRows().size(), 115);
     Find<QPushButton>(resultsWindow(), "kapat")->click();
   }
+}
+
+// A refusal, then the file fails to close: both boxes, one after the other.
+TEST_F(WindowRunTest, RefusalAndAFailedCloseShowTwoBoxesInOrder) {
+  testing_support::RefuseNextFclose(EIO);
+  const std::vector<SeenBox> boxes = pressHesaplaForBoxes();
+  ASSERT_EQ(boxes.size(), 2u);
+  ExpectBox(boxes[0], "HATA", "Max. Uzaklik Degerine DIKKAT!!!");
+  ExpectBox(boxes[1], "HATA", "Sonuç dosyası yelduman.txt yazılamadı.\n(giriş/çıkış hatası)");
 }
 
 TEST_F(WindowRunTest, AThousandTwentyKilometreRunsKeepResidentMemoryFlat) {

@@ -1,18 +1,6 @@
 #include "tests/ui/window_test.h"
 
-#include <QAbstractButton>
-#include <QMessageBox>
-
 namespace ui_testing {
-
-QWidget* TopLevel(const char* name) {
-  QWidgetList found;
-  for (QWidget* w : QApplication::topLevelWidgets()) {
-    if (w->objectName() == QLatin1String(name)) found << w;
-  }
-  EXPECT_LE(found.size(), 1) << name;
-  return found.value(0);
-}
 
 void ExpectBox(const SeenBox& seen, const QString& title, const QString& text) {
   EXPECT_EQ(seen.title, title);
@@ -28,20 +16,7 @@ void WindowTest::SetUp() {
   ASSERT_TRUE(QDir::setCurrent(workDir_->path()));
 
   windows_ = std::make_unique<ui::AppWindows>();
-  // A box runs its own event loop, in which this timer keeps firing.
-  QObject::connect(&boxWatch_, &QTimer::timeout, &boxWatch_, [this] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box || box == lastBox_ || !box->isVisible()) return;
-    lastBox_ = box;
-    QAbstractButton* ok = box->button(QMessageBox::Ok);
-    const bool resultsShown = resultsWindow() && resultsWindow()->isVisible();
-    boxes_.push_back({box->windowTitle(), box->text(), resultsShown});
-    EXPECT_TRUE(ok && box->icon() == QMessageBox::NoIcon && box->buttons().size() == 1 &&
-                box->isModal() && box->parentWidget() == &mainWindow())
-        << box->text().toStdString() << ": not a plain OK box over the main window";
-    ok ? ok->click() : box->done(0);  // never hang on a box that cannot be answered
-  });
-  boxWatch_.start(2);
+  boxes_ = std::make_unique<testing_support::BoxAnswerer>();
   mainWindow().show();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&mainWindow()));
   qApp->installEventFilter(this);
@@ -58,9 +33,10 @@ bool WindowTest::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void WindowTest::TearDown() {
-  for (const SeenBox& box : boxes_) ADD_FAILURE() << "unexpected " << box.text.toStdString();
+  for (const SeenBox& box : boxes_->take())
+    ADD_FAILURE() << "unexpected " << box.text.toStdString();
   qApp->removeEventFilter(this);
-  boxWatch_.stop();
+  boxes_.reset();
   windows_.reset();
   QDir::setCurrent(previousDirectory_);
   workDir_.reset();
@@ -79,9 +55,18 @@ QStringList WindowTest::texts() {
   return texts;
 }
 
-SeenBox WindowTest::pressHesapla() {
+std::vector<SeenBox> WindowTest::pressHesaplaForBoxes() {
   click("hesap");
-  const std::vector<SeenBox> boxes = std::exchange(boxes_, {});
+  const std::vector<SeenBox> boxes = boxes_->take();
+  for (const SeenBox& box : boxes) {
+    EXPECT_TRUE(box.plainOk && box.owner == "Form1")
+        << box.text.toStdString() << ": not a plain OK box over the main window";
+  }
+  return boxes;
+}
+
+SeenBox WindowTest::pressHesapla() {
+  const std::vector<SeenBox> boxes = pressHesaplaForBoxes();
   if (boxes.size() != 1) ADD_FAILURE() << boxes.size() << " boxes from one run";
   return boxes.empty() ? SeenBox{} : boxes.front();
 }
@@ -89,7 +74,7 @@ SeenBox WindowTest::pressHesapla() {
 void WindowTest::openEveryReferenceWindow() {
   click("tablo");
   click("KAYNAK");
-  QWidget* references = windows().referencesWindowIfCreated();
+  QWidget* references = TopLevel("Form5");
   for (const char* button : {"Command1", "Command2", "Command3", "Command4"}) {
     Find<QPushButton>(references, button)->click();
   }

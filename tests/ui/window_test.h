@@ -4,7 +4,6 @@
 #include <memory>
 #include <ostream>
 #include <utility>
-#include <vector>
 
 #include <gtest/gtest.h>
 #include <QApplication>
@@ -13,35 +12,21 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include "testing/windows.h"
 #include "ui/app_windows.h"
-
-class QMessageBox;
 
 namespace ui_testing {
 
-// The control of that object name inside `window`; the test fails without it.
-template <class Control = QWidget>
-Control* Find(const QWidget* window, const char* name) {
-  auto* control = window->findChild<Control*>(QString::fromLatin1(name));
-  EXPECT_NE(control, nullptr) << name << " in " << window->objectName().toStdString();
-  return control;
-}
+using testing_support::Find;
+using testing_support::SeenBox;
+using testing_support::TopLevel;
 
-// The top-level window of that name, null if none; there is never a second.
-QWidget* TopLevel(const char* name);
-
-struct SeenBox {
-  QString title;
-  QString text;
-  bool resultsWindowVisible = false;  // when the box appeared
-};
 void ExpectBox(const SeenBox& seen, const QString& title, const QString& text);
 inline const QString kCompletionText = "Hesaplama Sonucu YELDUMAN.TXT dosyasina yazdirildi";
 
@@ -51,16 +36,15 @@ class WindowTest : public QObject, public ::testing::Test {
   void TearDown() override;
   bool eventFilter(QObject* watched, QEvent* event) override;  // the window log
 
-  ui::AppWindows& windows() { return *windows_; }
   ui::MainWindow& mainWindow() { return windows_->mainWindow(); }
-  ui::ResultsWindow* resultsWindow() {
-    return windows_->resultsWindowIfCreated();
-  }  // null before a run
+  QWidget* resultsWindow() { return TopLevel("Form3"); }  // null before a run
 
-  // The main window's control of that name.
+  // The main window's control of that name; the test fails without it.
   template <class Control = QWidget>
   Control* mainControl(const char* name) {
-    return Find<Control>(&mainWindow(), name);
+    auto* control = Find<Control>(&mainWindow(), name);
+    EXPECT_NE(control, nullptr) << name;
+    return control;
   }
   void click(const char* button) { mainControl<QPushButton>(button)->click(); }
   void select(const char* option) { mainControl<QRadioButton>(option)->setChecked(true); }
@@ -68,7 +52,9 @@ class WindowTest : public QObject, public ::testing::Test {
   // The texts of Mesafe, Rzg, Bc and Em, in that order.
   void type(const QStringList& typed);
   QStringList texts();
-  // Clicks HESAPLA and returns the box of its run; not exactly one box fails.
+  // Clicks HESAPLA and returns the boxes of its run, each a plain OK box over the main window.
+  std::vector<SeenBox> pressHesaplaForBoxes();
+  // The same, for the one box of a run; not exactly one box fails.
   SeenBox pressHesapla();
   // Since the last call, by object name: "+Form5" when the references window
   // was shown, "-Form1" when the main window was hidden.
@@ -85,9 +71,7 @@ class WindowTest : public QObject, public ::testing::Test {
   std::unique_ptr<QTemporaryDir> workDir_;
   std::unique_ptr<ui::AppWindows> windows_;
   QStringList windowLog_;
-  QTimer boxWatch_;
-  QPointer<QMessageBox> lastBox_;  // null again once that box is gone
-  std::vector<SeenBox> boxes_;
+  std::unique_ptr<testing_support::BoxAnswerer> boxes_;
 };
 
 }  // namespace ui_testing

@@ -10,14 +10,15 @@
 #include <string>
 #include <string_view>
 
+#include "calc/results_file.h"
 #include "calc/results_format.h"
-#include "tests/support/temp_dir.h"
+#include "testing/temp_dir.h"
 #include "tools/golden_runs/golden_table.h"
 
 namespace {
 
-using testing_support::GoldenInputs;
-using testing_support::GoldenResult;
+using golden_runs::GoldenInputs;
+using golden_runs::GoldenResult;
 
 // A typed text as a field of the table: tab, line feed and backslash escaped.
 std::string Escape(std::string_view text) {
@@ -38,7 +39,7 @@ std::string GoldenRunLine(const GoldenInputs& in, const GoldenResult& r) {
     line += '\t' + Escape(*text);
   }
   line += '\t';
-  line += testing_support::golden_detail::kClassNames[static_cast<std::size_t>(in.cls)];
+  line += golden_runs::ClassLetter(in.cls);
   line += in.area == calc::AreaType::Urban ? "\turban\t" : "\trural\t";
   line += r.outcome + '\t' + std::to_string(r.rows) + '\t' + r.fileHash + '\t' + r.listHash;
   return line;
@@ -78,7 +79,7 @@ std::string_view LineAt(std::string_view bytes, int index) {
 }
 
 bool CheckedSourceHolds(const std::filesystem::path& file) {
-  testing_support::PerformGoldenRun(kCheckedSource, file);
+  golden_runs::PerformGoldenRun(kCheckedSource, file);
   const std::string bytes = testing_support::ReadBytes(file);
   bool holds = bytes.size() > calc::kFileHeaderLine.size();
   for (const std::string_view line : kCheckedLines) {
@@ -107,7 +108,7 @@ int main(int argc, char** argv) {
   }
   const std::string table = testing_support::ReadBytes(argv[1]);
   std::string error;
-  const auto runs = testing_support::ParseGoldenRuns(table, error);
+  const auto runs = golden_runs::ParseGoldenRuns(table, error);
   if (!error.empty() || runs.empty()) {
     std::cerr << argv[1] << ": " << (error.empty() ? "no runs" : error) << '\n';
     return 1;
@@ -133,7 +134,7 @@ int main(int argc, char** argv) {
       continue;
     }
     const GoldenInputs& in = runs[next++].inputs;
-    out += GoldenRunLine(in, testing_support::PerformGoldenRun(in, file)) + "\n";
+    out += GoldenRunLine(in, golden_runs::PerformGoldenRun(in, file)) + "\n";
   }
   std::cout << out;
   return std::cout.good() ? 0 : 1;

@@ -9,7 +9,6 @@
 // Runs offscreen unless QT_QPA_PLATFORM names another platform. The results
 // file of the run is written to OUTPUT_DIR.
 #include <cstdio>
-#include <initializer_list>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -20,12 +19,15 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 
 #include "app/startup.h"
+#include "testing/windows.h"
 #include "ui/app_windows.h"
 
 namespace {
+
+using testing_support::Find;
+using testing_support::TopLevel;
 
 // One line per named control: geometry in pixels, and the font as asked
 // and as found on this system.
@@ -69,21 +71,14 @@ int main(int argc, char* argv[]) {
 
   // Every box is drawn, then answered with OK.
   int boxes = 0;
-  QTimer answer;
-  QObject::connect(&answer, &QTimer::timeout, &mainWindow, [&] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box || box->property("seen").toBool()) return;
-    box->setProperty("seen", true);
-    Save(box, out, QStringLiteral("box%1").arg(++boxes));
-    box->button(QMessageBox::Ok)->click();
-  });
-  answer.start(5);
+  const testing_support::BoxAnswerer answer(
+      [&](QMessageBox& box) { Save(&box, out, QStringLiteral("box%1").arg(++boxes)); });
 
   const auto click = [](const QWidget* window, const char* button) {
-    window->findChild<QPushButton*>(QString::fromLatin1(button))->click();
+    Find<QPushButton>(window, button)->click();
   };
   const auto type = [&](const char* box, const char* text) {
-    mainWindow.findChild<QLineEdit*>(QString::fromLatin1(box))->setText(QString::fromLatin1(text));
+    Find<QLineEdit>(&mainWindow, box)->setText(QString::fromLatin1(text));
   };
   click(&mainWindow, "hesap");  // refused: the distance box is empty
   type("Mesafe", "20");
@@ -92,20 +87,18 @@ int main(int argc, char* argv[]) {
   type("Em", "1");
   click(&mainWindow, "hesap");
   Save(&mainWindow, out, "Form1-filled");
-  Save(windows.resultsWindowIfCreated(), out, "Form3");
-  ListControls(windows.resultsWindowIfCreated());
+  Save(TopLevel("Form3"), out, "Form3");
+  ListControls(TopLevel("Form3"));
 
   // The reference windows, each reached by its own button.
   click(&mainWindow, "tablo");
   click(&mainWindow, "KAYNAK");
-  ui::ReferencesWindow* references = windows.referencesWindowIfCreated();
+  const QWidget* references = TopLevel("Form5");
   click(references, "Command1");
   click(references, "Command2");
   click(references, "Command3");
-  for (QWidget* window : std::initializer_list<QWidget*>{
-           windows.stabilityClassWindowIfCreated(), references,
-           windows.ruralSigmaYWindowIfCreated(), windows.ruralSigmaZWindowIfCreated(),
-           windows.urbanSpreadWindowIfCreated()}) {
+  for (const char* name : {"Form2", "Form5", "Form6", "Form7", "Form4"}) {
+    QWidget* window = TopLevel(name);
     Save(window, out, window->objectName());
     std::printf("%s \"%s\" %dx%d\n", qPrintable(window->objectName()),
                 qPrintable(window->windowTitle()), window->width(), window->height());

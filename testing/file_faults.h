@@ -1,6 +1,6 @@
 #pragma once
-// Staging of file faults: a file-size limit, a refused close, and the
-// descriptors still held on a file.
+// Staging of file faults: a file-size limit, a refused close or write, and
+// the descriptors still held on a file.
 #include <filesystem>
 #include <system_error>
 
@@ -36,6 +36,9 @@ class FileSizeLimit {
 
 // The next fclose closes the file but fails with `err` (0: none).
 void RefuseNextFclose(int err);
+// After `writesBefore` more fwrite calls, the next writes nothing and fails
+// with `err` (0: none).
+void RefuseFwrite(int writesBefore, int err);
 
 // How many of this process's descriptors are open on `file`.
 inline int DescriptorsOpenOn(const std::filesystem::path& file) {

@@ -1,0 +1,51 @@
+#pragma once
+// The program's windows as a user meets them: windows and controls found by
+// their names, message boxes answered. For the window tests, the benchmarks
+// and the screenshot tool.
+#include <functional>
+#include <vector>
+
+#include <QObject>
+#include <QString>
+#include <QWidget>
+
+class QMessageBox;
+
+namespace testing_support {
+
+// The control of that object name inside `window`, or null.
+template <class Control = QWidget>
+Control* Find(const QWidget* window, const char* name) {
+  return window->findChild<Control*>(QString::fromLatin1(name));
+}
+
+// The top-level window of that object name; null when there is none, or a
+// second one.
+QWidget* TopLevel(const char* name);
+
+// A message box as it stood when it was answered.
+struct SeenBox {
+  QString title;
+  QString text;
+  QString owner;                      // the object name of the window it stands over
+  bool plainOk = false;               // modal, one OK button, no icon
+  bool resultsWindowVisible = false;  // Form3 was up
+};
+
+// While it lives, answers every message box with OK from the box's own event
+// loop, once the box is up: it notes the box, then hands it to `onShown`.
+class BoxAnswerer final : public QObject {
+ public:
+  explicit BoxAnswerer(std::function<void(QMessageBox&)> onShown = {});
+  ~BoxAnswerer() override;
+  std::vector<SeenBox> take();  // the boxes answered since the last call
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  std::function<void(QMessageBox&)> onShown_;
+  std::vector<SeenBox> seen_;
+};
+
+}  // namespace testing_support

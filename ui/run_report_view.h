@@ -1,0 +1,25 @@
+#pragma once
+// The windows' side of a calculation run: what the user sees of its report.
+#include <functional>
+#include <string_view>
+
+#include "calc/calculation_run.h"
+
+class QWidget;
+
+namespace ui {
+
+class ResultsWindow;
+
+// Sets the results list (or leaves it as it was), shows each message in turn
+// as a box over `boxOwner` and waits for it, and on completion brings the
+// results window up. `resultsWindow` hands out the results window, creating
+// it hidden on first need.
+void ShowRunReport(const calc::RunReport& report, QWidget* boxOwner,
+                   const std::function<ResultsWindow&()>& resultsWindow);
+
+// A modal message box with the text, the title, one OK button and no icon;
+// returns when the user has dismissed it.
+void ShowMessage(QWidget* owner, std::string_view title, std::string_view text);
+
+}  // namespace ui
