@@ -19,19 +19,21 @@ start_throwaway_wine
 # Runs a test program, quiet when it passes, whole when it fails; the skipped
 # tests are named with their reasons. (Windows programs end lines with CR LF.)
 run_tests() {
-  local program=$1 log=$wine_root/$1.log
-  echo "== $program.exe under Wine"
-  if ! wine "build-windows/tests/$program.exe" 2>&1 | tr -d '\r' >"$log"; then
+  local program=$1 log
+  log=$wine_root/$(basename "$program").log
+  echo "== $(basename "$program").exe under Wine"
+  if ! wine "build-windows/$program.exe" 2>&1 | tr -d '\r' >"$log"; then
     cat "$log"
-    echo "FAILED: $program.exe" >&2
+    echo "FAILED: $(basename "$program").exe" >&2
     exit 1
   fi
   grep -E -A1 ': Skipped$' "$log" | grep -v -E '^--$' || true
+  grep -E '^\[ NOTE     \]' "$log" || true
   grep -E '^\[  PASSED  \]|^\[  SKIPPED \] [0-9A-Za-z]' "$log"
 }
-run_tests calc_tests
-run_tests pictures_tests
-run_tests ui_tests
+run_tests tests/calc_tests
+run_tests tests/assets/pictures_tests
+run_tests tests/ui/ui_tests
 
 # The program itself: started as Explorer would, its main window must appear.
 wine build-windows/app/yelduman.exe &

@@ -4,7 +4,13 @@
 #include <functional>
 #include <vector>
 
+#ifdef _WIN32
+#include <windows.h>
+// windows.h first: psapi.h needs its types.
+#include <psapi.h>
+#else
 #include <unistd.h>
+#endif
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -100,13 +106,16 @@ TEST_F(WindowTest, FaultsOneAfterAnotherInOneSession) {
   const std::vector<FaultCase> cases = {
       {"results file is a directory", [] { return QDir().mkdir("yelduman.txt"); }, "1",
        "Sonuç dosyası yelduman.txt oluşturulamadı.\n(bu adda bir klasör var)"},
+#ifndef _WIN32  // Windows has no full device to link the results file to
       {"disk full", [] { return ::symlink("/dev/full", "yelduman.txt") == 0; }, "1",
        "Sonuç dosyası yelduman.txt yazılamadı.\n(diskte yer kalmadı)"},
+#endif
       // Rural B at 5 m/s and 50 m: the six rows of 0.1 km, then the value on
       // the axis at 0.2 km, in µg/m³, lies beyond the largest single.
       {"overflow", [] { return true; }, "1e36",
        "Hesaplama aritmetik hata nedeniyle durduruldu: sayı taşması.\n6 satır dosyaya yazıldı.",
        false},
+#ifndef _WIN32  // a folder's read-only mark does not stop writing into it on Windows
       // Root writes into any directory; the unprivileged run of this test
       // meets this case for real.
       {"read-only directory",
@@ -115,7 +124,11 @@ TEST_F(WindowTest, FaultsOneAfterAnotherInOneSession) {
          return !QFileInfo(dir).isWritable() && ::access(dir.toLocal8Bit(), W_OK) != 0;
        },
        "1", "Sonuç dosyası yelduman.txt oluşturulamadı.\n(yazma izni yok)"},
+#endif
   };
+#ifdef _WIN32
+  std::printf("[ NOTE     ] disk full, read-only directory: not staged on Windows\n");
+#endif
   select("kir");
   select("atmb");
   for (const FaultCase& c : cases) {
@@ -146,7 +159,11 @@ TEST_F(WindowTest, FaultsOneAfterAnotherInOneSession) {
 
 // A refusal, then the file fails to close: both boxes, one after the other.
 TEST_F(WindowRunTest, RefusalAndAFailedCloseShowTwoBoxesInOrder) {
+#ifdef _WIN32
+  GTEST_SKIP() << "the C library's fclose cannot be made to fail on Windows";
+#else
   testing_support::RefuseNextFclose(EIO);
+#endif
   const std::vector<SeenBox> boxes = pressHesaplaForBoxes();
   ASSERT_EQ(boxes.size(), 2u);
   ExpectBox(boxes[0], "HATA", "Max. Uzaklik Degerine DIKKAT!!!");
@@ -155,9 +172,15 @@ TEST_F(WindowRunTest, RefusalAndAFailedCloseShowTwoBoxesInOrder) {
 
 TEST_F(WindowRunTest, AThousandTwentyKilometreRunsKeepResidentMemoryFlat) {
   const auto residentKilobytes = [] {
+#ifdef _WIN32  // the working set is what Windows keeps resident
+    PROCESS_MEMORY_COUNTERS counters{};
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    return long(counters.WorkingSetSize / 1024);
+#else
     QFile status("/proc/self/status");
     status.open(QIODevice::ReadOnly);
     return QRegularExpression("VmRSS:\\s*(\\d+)").match(status.readAll()).captured(1).toLong();
+#endif
   };
   type({"20", "5", "50", "1"});
   long warmKilobytes = 0;
