@@ -71,8 +71,7 @@ TEST_F(MainWindowTest, EachTextGetsItsOneBoxAndKeepsTextsSelectionsAndFocus) {
   }
 }
 
-// BİTİR and the main window's title-bar close end the program at once with
-// code 0, whichever windows are open, and no window closes on the way out.
+// Whichever windows are open.
 TEST_F(MainWindowTest, BitirOrTitleBarEndsTheEventLoopWithCodeZeroAndClosesNoWindowFirst) {
   const auto endBy = [this](const std::function<void()>& command) {
     takeWindowLog();

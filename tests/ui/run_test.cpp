@@ -17,7 +17,6 @@ namespace {
 
 using WindowRunTest = WindowTest;
 
-// Under a Turkish locale the list takes the decimal comma; the file keeps the point.
 TEST_F(WindowRunTest, TwentyKilometresInTurkishFillFileAndCommaListAndShowTheResultsAfterTheBox) {
   QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
   type({"20", "5", "50", "1"});
@@ -127,7 +126,6 @@ TEST_F(WindowTest, FaultsOneAfterAnotherInOneSession) {
   }
 }
 
-// A refusal, then the file fails to close: both boxes, one after the other.
 TEST_F(WindowRunTest, RefusalAndAFailedCloseShowTwoBoxesInOrder) {
   testing_support::RefuseNextFclose(EIO);
   const std::vector<SeenBox> boxes = pressHesaplaForBoxes();
