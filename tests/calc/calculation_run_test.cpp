@@ -137,10 +137,12 @@ TEST_F(RunTest, ArithmeticOverflowStopsTheRunWhereItOccurs) {
   const struct { InputTexts texts; StabilityClass cls; AreaType area; size_t rows; } cases[] = {
       // A tiny wind makes C too large for a float at the first point, and
       // a huge stack (Z - H)^2 too large for a double.
-      {Texts("20", "1e-30", "50", "1e40"), D, kUrban, 0}, {Texts("20", "5", "1e200", "1"), D, kUrban, 0},
+      {Texts("20", "1e-30", "50", "1e40"), D, kUrban, 0},
+      {Texts("20", "5", "1e200", "1"), D, kUrban, 0},
       // A high stack keeps the ground clean near the source; further out the
       // plume touches down and the value in micrograms leaves the float range.
-      {Texts("20", "1", "1000", "1e40"), A, kUrban, 48}, {Texts("20", "1", "1000", "1e40"), A, kRural, 36},
+      {Texts("20", "1", "1000", "1e40"), A, kUrban, 48},
+      {Texts("20", "1", "1000", "1e40"), A, kRural, 36},
   };
   // clang-format on
   for (const auto& c : cases) {

@@ -46,8 +46,8 @@ TEST(RuralSigmaZ, BandsAndBoundsTheRunsDoNotShow) {
       // A bound belongs to the band that ends there; the fixed 5000 m just past
       // 3.11 km (A) and 35 km (B) lies below the value at it.
       {A, 0.3, 47.440759203106779}, {D, 0.3, 12.093001594927751}, {D, 1, 32.093}, {F, 1, 13.953},
-      {A, 3.11, 5010.5912907909405}, {A, std::nextafter(3.11, 4.0), 5000}, {B, 35, 5402.7791277051983},
-      {B, std::nextafter(35.0, 36.0), 5000},
+      {A, 3.11, 5010.5912907909405}, {A, std::nextafter(3.11, 4.0), 5000},
+      {B, 35, 5402.7791277051983}, {B, std::nextafter(35.0, 36.0), 5000},
   };
   // clang-format on
   for (const auto& c : cases) {
