@@ -39,7 +39,6 @@ class WindowTest : public QObject, public ::testing::Test {
   ui::MainWindow& mainWindow() { return windows_->mainWindow(); }
   QWidget* resultsWindow() { return TopLevel("Form3"); }  // null before a run
 
-  // The main window's control of that name; the test fails without it.
   template <class Control = QWidget>
   Control* mainControl(const char* name) {
     auto* control = Find<Control>(&mainWindow(), name);
