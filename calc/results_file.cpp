@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <string>
+#include <system_error>
 
 namespace calc {
 namespace {
@@ -29,7 +30,12 @@ bool ResultsFile::open(const std::filesystem::path& path) {
   error_.clear();
   file_ = CreateForWriting(path);
   if (file_ == nullptr) {
-    fail(errno);
+    int err = errno;
+    // Windows refuses a folder in the file's place as an access it denies;
+    // the student is told what is really in the way.
+    std::error_code ec;
+    if (err == EACCES && std::filesystem::is_directory(path, ec)) err = EISDIR;
+    fail(err);
     return false;
   }
   return true;

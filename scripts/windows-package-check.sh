@@ -64,6 +64,7 @@ sleep 1
 # Where a person clicks: inside each control, in window pixels (the layout's
 # twips / 15).
 click() { xdotool mousemove --window "$main" "$1" "$2" click 1; sleep 0.3; }
+# (the results window's KAPAT below likewise, in its own window's pixels)
 type_into() { click "$1" "$2"; xdotool key ctrl+a; xdotool type --delay 50 "$3"; }
 type_into 384 57 20    # Mesafe: the farthest distance, km
 type_into 384 81 5     # Rzg: wind speed, m/s
@@ -76,7 +77,7 @@ box=$(timeout 60 xdotool search --sync --onlyvisible --name '^IS TAMAM$' | head 
   fail "no \"IS TAMAM\" message box after HESAPLA"
 xdotool windowfocus --sync "$box" 2>/dev/null || true
 xdotool key Return
-timeout 60 xdotool search --sync --onlyvisible --name '^Form3$' >/dev/null ||
+results=$(timeout 60 xdotool search --sync --onlyvisible --name '^Form3$' | head -1) ||
   fail "no results window after the message box"
 [[ -f $documents/yelduman.txt ]] || fail "no yelduman.txt in Documents"
 hash=$(python3 -c '
@@ -87,6 +88,8 @@ for b in open(sys.argv[1], "rb").read():
 print(f"{h:016x}")' "$documents/yelduman.txt")
 [[ $hash == "$golden_hash" ]] || fail "Documents\\yelduman.txt hashes to $hash, the golden run to $golden_hash"
 echo "   Documents\\yelduman.txt: $(wc -l <"$documents/yelduman.txt") lines, FNV-1a $hash, as in the golden runs"
+xdotool mousemove --window "$results" 188 444 click 1  # KAPAT on the results window
+sleep 0.5
 click 204 272          # BİTİR ends the program
 timeout 60 wineserver -w || fail "the program did not end on BİTİR"
 

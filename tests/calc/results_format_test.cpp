@@ -48,8 +48,10 @@ TEST(ResultsFormat, FileLineAndListRow) {
 }
 
 TEST(ResultsFormat, PeriodsUnderTurkishLocale) {
-  if (std::setlocale(LC_ALL, "tr_TR.UTF-8") == nullptr)
-    GTEST_SKIP() << "no tr_TR.UTF-8 locale here";
+  // The POSIX name, then the Windows one.
+  if (std::setlocale(LC_ALL, "tr_TR.UTF-8") == nullptr &&
+      std::setlocale(LC_ALL, "Turkish_Turkey.1254") == nullptr)
+    GTEST_SKIP() << "no Turkish locale here (tr_TR.UTF-8, Turkish_Turkey.1254)";
   const std::string decimalPoint = std::localeconv()->decimal_point;
   const double point = ReadNumber("2.5").value, comma = ReadNumber("2,5").value;
   const std::string file = FileRowLine({5999.9999999999945, 0, 3529.080078125f});

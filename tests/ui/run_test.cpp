@@ -162,8 +162,13 @@ TEST_F(WindowRunTest, AThousandTwentyKilometreRunsKeepResidentMemoryFlat) {
 #endif
   };
   type({"20", "5", "50", "1"});
+#ifdef _WIN32  // under Wine a run with its box takes two seconds; a list's leak still shows
+  const int runs = 60;
+#else
+  const int runs = 1000;
+#endif
   long warmKilobytes = 0;
-  for (int run = 0; run < 1000; ++run) {
+  for (int run = 0; run < runs; ++run) {
     if (run == 20) warmKilobytes = residentKilobytes();
     ExpectBox(pressHesapla(), "IS TAMAM", kCompletionText);
     ASSERT_EQ(Find<QListWidget>(resultsWindow(), "List1")->count(), 1195) << "run " << run;
