@@ -47,3 +47,19 @@ stop_throwaway_wine() {
 wine_user_dir() {
   echo "$WINEPREFIX/drive_c/users/$(id -un)/$1"
 }
+
+# The first visible window whose title is exactly `title`, waited for up to a
+# minute. Looked for again every half second: a window that closes while
+# xdotool reads the list (the shortcut's start.exe has one) fails that look.
+wait_for_window() {
+  local title=$1 window tries
+  for ((tries = 0; tries < 120; ++tries)); do
+    window=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -1) || true
+    if [[ -n $window ]]; then
+      echo "$window"
+      return 0
+    fi
+    sleep 0.5
+  done
+  return 1
+}

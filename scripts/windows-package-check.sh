@@ -58,7 +58,7 @@ echo "   uninstall entry: $key ($(sed -n 's/^ *DisplayName *REG_SZ *//p' <<<"$en
 echo "== starting yelduman from its shortcut and typing one run: $run_label"
 rm -f "$documents/yelduman.txt"
 wine start "C:\\users\\$user\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\yelduman.lnk"
-main=$(timeout 60 xdotool search --sync --onlyvisible --name '^Yelduman$' | head -1) ||
+main=$(wait_for_window "Yelduman") ||
   fail "no main window \"Yelduman\" within 60 s"
 sleep 1
 # Where a person clicks: inside each control, in window pixels (the layout's
@@ -73,11 +73,11 @@ type_into 384 129 1    # Em: emission, kg/s
 click 258 192          # atmd: class D
 click 45 190           # kent: urban
 click 108 272          # HESAPLA
-box=$(timeout 60 xdotool search --sync --onlyvisible --name '^IS TAMAM$' | head -1) ||
+box=$(wait_for_window "IS TAMAM") ||
   fail "no \"IS TAMAM\" message box after HESAPLA"
 xdotool windowfocus --sync "$box" 2>/dev/null || true
 xdotool key Return
-results=$(timeout 60 xdotool search --sync --onlyvisible --name '^Form3$' | head -1) ||
+results=$(wait_for_window "Form3") ||
   fail "no results window after the message box"
 [[ -f $documents/yelduman.txt ]] || fail "no yelduman.txt in Documents"
 hash=$(python3 -c '

@@ -40,7 +40,7 @@ echo "   does not stop writing on Windows, so there is no fault for an ordinary 
 # The program itself: started as Explorer would, its main window must appear.
 wine build-windows/app/yelduman.exe &
 program=$!
-if ! window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Yelduman$' | head -1); then
+if ! window=$(wait_for_window "Yelduman"); then
   echo "FAILED: yelduman.exe showed no window \"Yelduman\" within 60 s" >&2
   exit 1
 fi
