@@ -62,9 +62,11 @@ source_version() {
     sed -n 's/^Version: //p' | sort -V | tail -1
 }
 
+# The part of the cache key that needs no apt: the compiler and the options.
+key_tail="$($compiler -dumpfullversion)-$(printf '%s\n' "${qt_features[@]}" | sha256sum | cut -c1-12)"
+
 if [[ ${1:-} == --prefix ]]; then
   # Without apt: the newest finished cache for this compiler and these options.
-  key_tail="$($compiler -dumpfullversion)-$(printf '%s\n' "${qt_features[@]}" | sha256sum | cut -c1-12)"
   for stamp in "$cache_root"/qt-*-mingw-"$key_tail"/.finished; do
     [[ -f $stamp ]] && { dirname "$stamp"; exit 0; }
   done
@@ -76,7 +78,6 @@ write_sources
 apt-get "${apt_opts[@]}" -qq update >&2
 version=$(source_version)
 [[ -n $version ]] || { echo "Debian's qt6-base source is not to be had" >&2; exit 1; }
-key_tail="$($compiler -dumpfullversion)-$(printf '%s\n' "${qt_features[@]}" | sha256sum | cut -c1-12)"
 prefix=$cache_root/qt-$version-mingw-$key_tail
 prefix=${prefix//[:~+]/_}
 

@@ -32,7 +32,7 @@ def read(path):
             end += (end - at - ubase) % 2
             target = data[at + ubase:end].decode("utf-16-le")
         else:
-            target = data[at + base:data.index(b"\x00", at + base)].decode("mbcs" if sys.platform == "win32" else "latin-1")
+            target = data[at + base:data.index(b"\x00", at + base)].decode("latin-1")
         at += size
     fields = {}
     for bit, name in STRINGS:
