@@ -1,42 +1,50 @@
-// A refused fclose cannot be staged on a local disk: after a successful
-// flush only a network disk or a quota reports an error at close. Nor can a
-// refused write whose row is known in advance: stdio buffers the rows. The
-// core's tests are linked with --wrap=fclose and --wrap=fwrite, so every such
-// call passes through here.
-#include <cerrno>
-#include <cstdio>
-
+// A refused fclose or flush cannot be staged on a local disk without a quota,
+// nor a refused write whose row is known in advance: stdio buffers the rows.
+// The tests are linked with --wrap for fwrite, fflush and fclose, so every
+// such call passes through here.
 #include "testing/file_faults.h"
 
-extern "C" int __real_fclose(std::FILE* file);
+#include <cerrno>
+#include <cstdio>
+#include <utility>
+
 extern "C" std::size_t __real_fwrite(const void* data, std::size_t size, std::size_t n,
                                      std::FILE* file);
+extern "C" int __real_fflush(std::FILE* file);
+extern "C" int __real_fclose(std::FILE* file);
 
 namespace {
-int closeRefusal = 0;
-int writeRefusal = 0;
-int writesBeforeRefusal = 0;
+
+struct Refusal {
+  int callsBefore = 0;
+  int err = 0;
+};
+Refusal refusals[3];
+
+// Whether this call is the refused one; it then sets errno and lifts the refusal.
+bool Refused(testing_support::StdioCall call) {
+  Refusal& r = refusals[static_cast<int>(call)];
+  if (r.err == 0 || r.callsBefore-- > 0) return false;
+  errno = std::exchange(r.err, 0);
+  return true;
+}
+
 }  // namespace
 
-extern "C" int __wrap_fclose(std::FILE* file) {
-  const int result = __real_fclose(file);
-  if (closeRefusal == 0) return result;
-  errno = closeRefusal;
-  closeRefusal = 0;
-  return EOF;
+void testing_support::RefuseStdio(StdioCall call, int callsBefore, int err) {
+  refusals[static_cast<int>(call)] = {callsBefore, err};
 }
 
 extern "C" std::size_t __wrap_fwrite(const void* data, std::size_t size, std::size_t n,
                                      std::FILE* file) {
-  if (writeRefusal == 0 || writesBeforeRefusal-- > 0) return __real_fwrite(data, size, n, file);
-  errno = writeRefusal;
-  writeRefusal = 0;
-  return 0;
+  return Refused(testing_support::StdioCall::Fwrite) ? 0 : __real_fwrite(data, size, n, file);
 }
 
-void testing_support::RefuseNextFclose(int err) { closeRefusal = err; }
+extern "C" int __wrap_fflush(std::FILE* file) {
+  return Refused(testing_support::StdioCall::Fflush) ? EOF : __real_fflush(file);
+}
 
-void testing_support::RefuseFwrite(int writesBefore, int err) {
-  writesBeforeRefusal = writesBefore;
-  writeRefusal = err;
+extern "C" int __wrap_fclose(std::FILE* file) {
+  const int result = __real_fclose(file);
+  return Refused(testing_support::StdioCall::Fclose) ? EOF : result;
 }

@@ -1,11 +1,5 @@
 #include <gtest/gtest.h>
-#include <QFile>
-#include <QGuiApplication>
-#include <QIcon>
-#include <QImage>
-#include <QPixmap>
-#include <QXmlStreamReader>
-#include <QtEndian>
+#include <QtGui>
 
 #include <cmath>
 

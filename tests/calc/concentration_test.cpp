@@ -72,16 +72,11 @@ TEST(ConcentrationReport, RoundingAndRange) {
   }
 }
 
-// Every square of the plume formula must be the correctly rounded product
-// x * x. The C library's pow(x, 2) is one unit in the last place off for some
-// x (188.84, 141.73 and 400 / 39.25 among them), and compilers replace it by
-// x * x only when they optimise, so a square taken with pow fails this test
-// in the Debug build only. Each point sits 8 to 12 units in the last place
-// below a rounding boundary of the written value (out of reach of the maths
-// libraries' last-bit differences in exp); one square's pow error, magnified
-// by the exponential, moves it 19 units or more, across the boundary. The
-// absurd emission rates scale each point onto its boundary; the values were
-// computed apart from this code, in double precision, squares as products.
+// Every square of the plume formula is the correctly rounded product x * x. The C library's
+// pow(x, 2) is a unit in the last place off for some x (188.84, 141.73, 400 / 39.25), and only an
+// optimising build replaces it by x * x, so a pow fails here in the Debug build. Each point, scaled
+// by its absurd emission rate, lies 8 to 12 units below a rounding boundary of the written value
+// (beyond exp's last-bit differences among maths libraries); one pow moves it 19 or more, across.
 TEST(ConcentrationSquares, SquaresAreCorrectlyRoundedProducts) {
   // clang-format off
   const struct {

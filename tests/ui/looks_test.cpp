@@ -2,10 +2,6 @@
 #include <algorithm>
 #include <string_view>
 
-#include <QGroupBox>
-#include <QLabel>
-#include <QRegularExpression>
-
 #include "tests/ui/window_test.h"
 
 namespace ui_testing {

@@ -6,17 +6,8 @@
 #include <utility>
 
 #include <gtest/gtest.h>
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QLocale>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
+#include <QtWidgets>
 
 #include "testing/windows.h"
 #include "ui/app_windows.h"
