@@ -20,8 +20,9 @@ constexpr AreaType kUrban = AreaType::Urban, kRural = AreaType::Rural;
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-// C in kg/m3 (scripts/independent-values.py), 50 m stack, 5 m/s: a denominator
-// multiplied in another order, exp in place of the held e, or the full pi shows.
+// C in kg/m3 (scripts/independent-values.py), 50 m stack, 5 m/s: a denominator multiplied in
+// another order, exp in place of the held e, or the full pi shows. The rural cases, one a class,
+// pin its sigmaY law too, which divides by ln e = 0.9999999999999981, not 1.
 TEST(Concentration, GoldenValues) {
   const Kilometres x3 = GridDistance(3), x10 = GridDistance(10), x20 = GridDistance(20);
   // clang-format off
@@ -34,6 +35,7 @@ TEST(Concentration, GoldenValues) {
       {kRural, B, x3, 200, 1, 6.6402920299558511e-09}, {kRural, C, x3, 0, 1, 4.4341003011306215e-06},
       {kUrban, E, x10, 200, 1, 8.2109735673730259e-07}, {kRural, D, x10, 0, 1, 8.6508702971740083e-06},
       {kRural, F, x20, 200, 1, 2.30325549107065e-08}, {kUrban, D, 1, 0, 2, 7.0581557314979165e-06},
+      {kRural, E, 1, 0, 1, 3.9927625751082055e-06},
   };
   // clang-format on
   for (const auto& c : cases) {

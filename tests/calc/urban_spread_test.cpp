@@ -1,7 +1,7 @@
+#include "calc/urban_spread.h"
+
 #include <gtest/gtest.h>
 
-#include "calc/rural_spread.h"
-#include "calc/urban_spread.h"
 #include "testing/grid_distance.h"
 
 namespace calc {
@@ -34,22 +34,6 @@ TEST(UrbanSpread, GoldenValues) {
       EXPECT_EQ(s.sigmaY, c.sigmaY);
       EXPECT_EQ(s.sigmaZ, c.sigmaZ);
     }
-  }
-}
-
-// They carry ln e = 0.9999999999999981: A's slope 2.5334, F's 4.1667 or M = 1 shows.
-TEST(RuralSigmaY, KnownValues) {
-  // clang-format off
-  const struct { StabilityClass cls; Kilometres X; Metres sigmaY; } cases[] = {
-      {A, 0.1, 26.854149603701188}, {B, 0.1, 19.265516918690032}, {C, 0.1, 12.462680605556322},
-      {D, 0.1, 8.2012190447636879}, {E, 0.1, 6.1233755901197089}, {F, 0.1, 4.0695089339853192},
-      {A, 20, 2769.1333237885269}, {B, 20, 2132.5543598830373}, {C, 20, 1514.5688488498156},
-      {D, 20, 1004.7951484173266}, {E, 20, 752.32134027151164}, {F, 20, 500.99763930537},
-  };
-  // clang-format on
-  for (const auto& c : cases) {
-    EXPECT_EQ(RuralSigmaY(c.cls, c.X), c.sigmaY)
-        << "class " << static_cast<int>(c.cls) << " X " << c.X;
   }
 }
 
