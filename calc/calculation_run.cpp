@@ -99,7 +99,7 @@ RunReport RunCalculation(const InputTexts& texts, StabilityClass cls, AreaType a
   const auto fault = [&report](std::string text) {
     report.outcome = RunOutcome::Faulted;
     report.messages.push_back({Kind::Fault, std::move(text)});
-    return report;
+    return std::move(report);  // the rows the file took, not copied
   };
   // Every click rewrites the results file before anything is checked, so a
   // refused run leaves the 16-byte header alone and the old results are gone.

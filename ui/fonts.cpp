@@ -15,33 +15,34 @@ const QString kArial = QStringLiteral("Arial");
 // layout rows give them; DejaVu Sans only if it is missing.
 const QStringList kStandIns = {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
 
-// The face itself where it is installed, else the installed stand-in, looked
-// up once. Fonts name it directly: a font that names a missing "MS Sans
-// Serif" or "Arial" first fails its match, and for each face and slant that
-// fails fontconfig sorts all installed fonts for fallbacks before the
-// stand-in is tried. Empty when neither is installed, and then the face's
-// own name is asked for and the system picks what it has.
-// The list of installed families, not hasFamily(): that one also runs the
-// name through fontconfig's alias rules, which a real family does not need.
+// The face itself where it is installed, else the first installed stand-in,
+// else the face's own name, and the system picks what it has. Fonts name the
+// family directly: a font that names a missing "MS Sans Serif" or "Arial"
+// first fails its match, and for each face and slant that fails fontconfig
+// sorts all installed fonts for fallbacks before the stand-in is tried.
+// Looked up in the list of installed families, not with hasFamily(): that one
+// also runs the name through fontconfig's alias rules, which a real family
+// does not need.
+QString FamilyFor(const QString& face) {
+  const QStringList installed = QFontDatabase::families();
+  if (installed.contains(face)) return face;
+  for (const QString& standIn : kStandIns) {
+    if (installed.contains(standIn)) return standIn;
+  }
+  return face;
+}
+
+// Each face's family, looked up once.
 const QString& Family(Face face) {
-  static const auto pick = [](const QString& named) {
-    const QStringList installed = QFontDatabase::families();
-    if (installed.contains(named)) return named;
-    for (const QString& standIn : kStandIns) {
-      if (installed.contains(standIn)) return standIn;
-    }
-    return QString();
-  };
-  static const QString msSansSerif = pick(kMsSansSerif);
-  static const QString arial = pick(kArial);
+  static const QString msSansSerif = FamilyFor(kMsSansSerif);
+  static const QString arial = FamilyFor(kArial);
   return face == Face::Arial ? arial : msSansSerif;
 }
 
 }  // namespace
 
 QFont MakeFont(const FontStyle& style) {
-  const QString& family = Family(style.face);
-  QFont font(!family.isEmpty() ? family : style.face == Face::Arial ? kArial : kMsSansSerif);
+  QFont font(Family(style.face));
   font.setStyleHint(QFont::SansSerif);
   font.setPointSizeF(style.points);
   font.setBold(style.bold);

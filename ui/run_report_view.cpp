@@ -1,6 +1,7 @@
 #include "ui/run_report_view.h"
 
 #include <string>
+#include <string_view>
 
 #include <QLocale>
 #include <QMessageBox>
@@ -32,6 +33,14 @@ void SetList(ResultsWindow& results, const calc::RunReport& report) {
   }
 }
 
+// A modal box with the title, the text, one OK button and no icon; returns
+// once the user has dismissed it.
+void ShowMessage(QWidget* owner, std::string_view title, std::string_view text) {
+  QMessageBox box(QMessageBox::NoIcon, FromUtf8(title), FromUtf8(text), QMessageBox::Ok, owner);
+  box.setEscapeButton(QMessageBox::Ok);
+  box.exec();
+}
+
 }  // namespace
 
 void ShowRunReport(const calc::RunReport& report, QWidget* boxOwner,
@@ -41,12 +50,6 @@ void ShowRunReport(const calc::RunReport& report, QWidget* boxOwner,
     ShowMessage(boxOwner, TitleOf(message.kind), message.text);
   }
   if (report.outcome == calc::RunOutcome::Completed) BringUp(&resultsWindow());
-}
-
-void ShowMessage(QWidget* owner, std::string_view title, std::string_view text) {
-  QMessageBox box(QMessageBox::NoIcon, FromUtf8(title), FromUtf8(text), QMessageBox::Ok, owner);
-  box.setEscapeButton(QMessageBox::Ok);
-  box.exec();
 }
 
 }  // namespace ui

@@ -1,7 +1,6 @@
 #pragma once
 // The windows' side of a calculation run: what the user sees of its report.
 #include <functional>
-#include <string_view>
 
 #include "calc/calculation_run.h"
 
@@ -17,9 +16,5 @@ class ResultsWindow;
 // it hidden on first need.
 void ShowRunReport(const calc::RunReport& report, QWidget* boxOwner,
                    const std::function<ResultsWindow&()>& resultsWindow);
-
-// A modal message box with the text, the title, one OK button and no icon;
-// returns when the user has dismissed it.
-void ShowMessage(QWidget* owner, std::string_view title, std::string_view text);
 
 }  // namespace ui
