@@ -12,10 +12,21 @@
 # and a prefix without it is built again from scratch. Nothing of the
 # system's apt configuration is touched: the deb-src entries live in a private
 # apt tree inside the cache.
+#
+# The Qt built is the same wherever and by whomever it is built, so that
+# yelduman.exe is too: the source version is pinned; Qt is configured for a
+# fixed install prefix and staged into the cache (QtCore keeps its prefix,
+# as a static Qt is not relocatable); the build's folder is mapped away in
+# every path the compiler records; and Qt's own resources take the source
+# package's changelog date instead of the files' times.
 set -euo pipefail
 project=$(cd "$(dirname "$0")/.." && pwd)
 cache_root=${XDG_CACHE_HOME:-$HOME/.cache}/yelduman
 compiler=x86_64-w64-mingw32-g++-posix
+# Debian 12's qt6-base, the Qt of the Linux build. A newer revision is a new
+# Qt for the Windows packages: raise it here, and the notices name it.
+version=6.4.2+dfsg-10
+install_prefix=/opt/qt6-windows-static
 
 if [[ ${1:-} != --prefix ]]; then
   "$project/scripts/install-deps.sh" --windows-qt >&2
@@ -36,6 +47,9 @@ qt_features=(
   -DFEATURE_system_freetype=OFF -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_pcre2=OFF
   -DFEATURE_system_doubleconversion=OFF
 )
+# What makes the build independent of the builder (see above); the folder the
+# compiler sees is mapped to "." once it is known.
+qt_options=(-DCMAKE_BUILD_TYPE=Release "-DCMAKE_INSTALL_PREFIX=$install_prefix" "${qt_features[@]}")
 
 # The private apt tree: the system's Debian suites as deb-src entries.
 apt_dir=$cache_root/apt
@@ -57,27 +71,8 @@ write_sources() {
   done
 }
 
-source_version() {
-  apt-cache "${apt_opts[@]}" showsrc qt6-base 2>/dev/null |
-    sed -n 's/^Version: //p' | sort -V | tail -1
-}
-
-# The part of the cache key that needs no apt: the compiler and the options.
-key_tail="$($compiler -dumpfullversion)-$(printf '%s\n' "${qt_features[@]}" | sha256sum | cut -c1-12)"
-
-if [[ ${1:-} == --prefix ]]; then
-  # Without apt: the newest finished cache for this compiler and these options.
-  for stamp in "$cache_root"/qt-*-mingw-"$key_tail"/.finished; do
-    [[ -f $stamp ]] && { dirname "$stamp"; exit 0; }
-  done
-  echo "no finished Windows Qt in $cache_root: run scripts/windows-qt.sh" >&2
-  exit 1
-fi
-
-write_sources
-apt-get "${apt_opts[@]}" -qq update >&2
-version=$(source_version)
-[[ -n $version ]] || { echo "Debian's qt6-base source is not to be had" >&2; exit 1; }
+# The cache's name: the source version, the compiler and the options.
+key_tail="$($compiler -dumpfullversion)-$(printf '%s\n' "${qt_options[@]}" | sha256sum | cut -c1-12)"
 prefix=$cache_root/qt-$version-mingw-$key_tail
 prefix=${prefix//[:~+]/_}
 
@@ -86,24 +81,43 @@ if [[ -f $prefix/.finished ]]; then
   echo "$prefix"
   exit 0
 fi
+if [[ ${1:-} == --prefix ]]; then
+  echo "no finished Windows Qt in $cache_root: run scripts/windows-qt.sh" >&2
+  exit 1
+fi
+
+write_sources
+apt-get "${apt_opts[@]}" -qq update >&2
+if ! apt-cache "${apt_opts[@]}" showsrc qt6-base 2>/dev/null | grep -qx "Version: $version"; then
+  echo "Debian's qt6-base source $version is not to be had (a newer revision replaced it?)" >&2
+  exit 1
+fi
 
 start=$SECONDS
 work=$cache_root/work-$version
-rm -rf "$prefix" "$work"
+stage=$cache_root/stage-$version
+rm -rf "$prefix" "$work" "$stage"
 mkdir -p "$work"
 echo "Windows Qt $version: fetching Debian's source" >&2
 (cd "$work" && apt-get "${apt_opts[@]}" -qq source "qt6-base=$version" >&2)
 src=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -1)
 # Debian's own patches are applied by dpkg-source; the licence texts of this
-# very source go with the Windows packages.
+# very source go with the Windows packages. rcc stores each resource's time,
+# and dpkg-source gives patched files the time of unpacking: the source's
+# own date, from its changelog, stands in for all of them.
+SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$src/debian/changelog" -STimestamp)
+export SOURCE_DATE_EPOCH
+# Source and build folder both lie in $work, which the compiler records in
+# the file names of Qt's warnings; mapped to ".", they name no builder.
+path_map="-ffile-prefix-map=$work=."
 echo "Windows Qt $version: configuring" >&2
 cmake -G Ninja -S "$src" -B "$work/build" \
   -DCMAKE_TOOLCHAIN_FILE="$project/cmake/toolchains/mingw-w64-x86_64.cmake" \
-  -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" \
+  -DCMAKE_C_FLAGS="$path_map" -DCMAKE_CXX_FLAGS="$path_map" \
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
   -DBUILD_SHARED_LIBS=OFF -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
   -DQT_BUILD_BENCHMARKS=OFF -DQT_BUILD_MANUAL_TESTS=OFF \
-  "${qt_features[@]}" >"$work/configure.log" 2>&1 ||
+  "${qt_options[@]}" >"$work/configure.log" 2>&1 ||
   { tail -40 "$work/configure.log" >&2; exit 1; }
 
 echo "Windows Qt $version: building (about an hour of CPU time)" >&2
@@ -116,7 +130,10 @@ while kill -0 "$builder" 2>/dev/null; do
   echo "Windows Qt $version: ${line:-starting} ($((SECONDS - start)) s)" >&2
 done
 wait "$builder" || { grep -B2 -A20 'FAILED:' "$work/build.log" | head -60 >&2; exit 1; }
-cmake --install "$work/build" >"$work/install.log" 2>&1
+# Installed for the fixed prefix, staged, and moved into the cache.
+DESTDIR=$stage cmake --install "$work/build" >"$work/install.log" 2>&1
+mv "$stage$install_prefix" "$prefix"
+rm -rf "$stage"
 
 # The licences of what is linked in, from this very source, for the Windows
 # packages: Qt's own, Debian's copyright file of the source package, and each
