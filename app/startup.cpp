@@ -4,6 +4,7 @@
 
 #include "app/version.h"
 #include "assets/pictures.h"
+#include "ui/caption_style.h"
 
 namespace app {
 
@@ -13,6 +14,8 @@ void SetUpApplication() {
   // Lets Wayland desktops match the windows to the installed menu entry.
   QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
   QApplication::setWindowIcon(LoadStackIcon());
+  // The system's style, every caption drawn whole at any display scale.
+  QApplication::setStyle(new ui::CaptionStyle);
 }
 
 }  // namespace app

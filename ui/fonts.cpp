@@ -7,35 +7,43 @@
 namespace ui {
 namespace {
 
-const QString kMsSansSerif = QStringLiteral("MS Sans Serif");
-const QString kArial = QStringLiteral("Arial");
+// Each face of the layouts is drawn by an outline face that holds every
+// Turkish letter and scales to any display, the first of its list that is
+// installed. On Windows "MS Sans Serif" is a raster face: fixed pixel sizes,
+// glyphs only for the system's code page (no İ ı Ş ş Ğ ğ on a Windows that
+// does not speak Turkish), and Qt swaps a request for it to Arial when italic
+// or large, so one window would mix faces. "Microsoft Sans Serif", installed
+// on every Windows, is its outline twin (bold and italic synthesised from its
+// one regular file). Elsewhere Liberation Sans, metric-compatible with Arial,
+// stands in for both, so captions fill the width their layout rows give them;
+// DejaVu Sans only if it is missing.
+#ifdef Q_OS_WIN
+const QStringList kMsSansSerifFaces = {QStringLiteral("Microsoft Sans Serif")};
+const QStringList kArialFaces = {QStringLiteral("Arial")};
+#else
+const QStringList kMsSansSerifFaces = {QStringLiteral("Liberation Sans"),
+                                       QStringLiteral("DejaVu Sans")};
+const QStringList kArialFaces = kMsSansSerifFaces;
+#endif
 
-// Where the named face is not installed (everywhere but Windows): Liberation
-// Sans is metric-compatible with Arial, so captions fill the width their
-// layout rows give them; DejaVu Sans only if it is missing.
-const QStringList kStandIns = {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
-
-// The face itself where it is installed, else the first installed stand-in,
-// else the face's own name, and the system picks what it has. Fonts name the
-// family directly: a font that names a missing "MS Sans Serif" or "Arial"
-// first fails its match, and for each face and slant that fails fontconfig
-// sorts all installed fonts for fallbacks before the stand-in is tried.
-// Looked up in the list of installed families, not with hasFamily(): that one
-// also runs the name through fontconfig's alias rules, which a real family
-// does not need.
-QString FamilyFor(const QString& face) {
+// The first installed face of the list, else the first by name, and the
+// system picks what it has. Fonts name the family directly: for a family
+// that fails its match fontconfig sorts all installed fonts for fallbacks.
+// Looked up in the list of installed families, which Qt reads at its first
+// font anyway, not with hasFamily(): that one also runs the name through
+// fontconfig's alias rules, which a real family does not need.
+QString FamilyFor(const QStringList& faces) {
   const QStringList installed = QFontDatabase::families();
-  if (installed.contains(face)) return face;
-  for (const QString& standIn : kStandIns) {
-    if (installed.contains(standIn)) return standIn;
+  for (const QString& face : faces) {
+    if (installed.contains(face)) return face;
   }
-  return face;
+  return faces.front();
 }
 
 // Each face's family, looked up once.
 const QString& Family(Face face) {
-  static const QString msSansSerif = FamilyFor(kMsSansSerif);
-  static const QString arial = FamilyFor(kArial);
+  static const QString msSansSerif = FamilyFor(kMsSansSerifFaces);
+  static const QString arial = FamilyFor(kArialFaces);
   return face == Face::Arial ? arial : msSansSerif;
 }
 

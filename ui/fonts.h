@@ -5,8 +5,9 @@
 
 namespace ui {
 
-// The two faces the layout tables name; each is drawn in itself where it is
-// installed (Windows), elsewhere with an installed sans-serif of Arial's metrics.
+// The two faces the layout tables name; each is drawn by an outline face of
+// the system (on Windows "Microsoft Sans Serif" and Arial, elsewhere a
+// sans-serif of Arial's metrics).
 enum class Face { MsSansSerif, Arial };
 
 struct FontStyle {

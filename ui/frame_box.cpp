@@ -14,6 +14,12 @@ constexpr int kCaptionPadding = 2;  // clear space either side of the caption
 
 FrameBox::FrameBox(QWidget* parent) : QGroupBox(parent) {}
 
+QRect FrameBox::captionRect() const {
+  const QFontMetrics metrics(font());
+  return {kCaptionIndent, 0, metrics.horizontalAdvance(title()) + 2 * kCaptionPadding,
+          metrics.height()};
+}
+
 void FrameBox::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   const QFontMetrics metrics(font());
@@ -24,8 +30,7 @@ void FrameBox::paintEvent(QPaintEvent*) {
                  /*sunken=*/true, /*lineWidth=*/1, /*midLineWidth=*/0);
 
   if (title().isEmpty()) return;
-  const QRect caption(kCaptionIndent, 0, metrics.horizontalAdvance(title()) + 2 * kCaptionPadding,
-                      metrics.height());
+  const QRect caption = captionRect();
   painter.fillRect(caption, palette().window());
   style()->drawItemText(&painter, caption, Qt::AlignCenter | Qt::TextHideMnemonic, palette(),
                         isEnabled(), title(), QPalette::WindowText);

@@ -12,6 +12,10 @@ class FrameBox final : public QGroupBox {
  public:
   explicit FrameBox(QWidget* parent);
 
+  // Where the caption is drawn: its width and a little clear space either
+  // side, interrupting the border near the frame's left end.
+  QRect captionRect() const;
+
  protected:
   void paintEvent(QPaintEvent* event) override;
 };
