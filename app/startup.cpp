@@ -12,7 +12,7 @@ void SetUpApplication() {
   QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
   // Lets Wayland desktops match the windows to the installed menu entry.
   QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
-  QApplication::setWindowIcon(LoadStackIcon());
+  QApplication::setWindowIcon(assets::LoadStackIcon());
 }
 
 }  // namespace app
