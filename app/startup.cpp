@@ -13,7 +13,7 @@ void SetUpApplication() {
   QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
   // Lets Wayland desktops match the windows to the installed menu entry.
   QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
-  QApplication::setWindowIcon(LoadStackIcon());
+  QApplication::setWindowIcon(assets::LoadStackIcon());
   // The system's style, every caption drawn whole at any display scale.
   QApplication::setStyle(new ui::CaptionStyle);
 }

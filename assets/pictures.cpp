@@ -1,13 +1,12 @@
-#include "pictures.h"
-
-#include "picture_copies.h"
+#include "assets/pictures.h"
 
 #include <QtCore/qglobal.h>
 #include <QSize>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
+
+#include "assets/picture_list.h"
 
 // Q_INIT_RESOURCE must be used outside any namespace.
 static bool RegisterPictures() {
@@ -15,23 +14,8 @@ static bool RegisterPictures() {
   return true;
 }
 
-void InitPictures() {
-  static const bool registered = RegisterPictures();
-  (void)registered;
-}
-
-namespace pictures {
+namespace assets {
 namespace {
-
-const std::array<Copies, 6> kPictures{{
-    {":/pictures/stack_icon.png", ":/pictures/stack_icon@2x.png", ":/pictures/stack_icon@3x.png"},
-    {":/pictures/stability_classes.bmp", ":/pictures/stability_classes@2x.png",
-     ":/pictures/stability_classes@3x.png"},
-    {":/pictures/references.png", ":/pictures/references@2x.png", ":/pictures/references@3x.png"},
-    {":/pictures/rural_sigma_y.jpg", ":/pictures/rural_sigma_y@2x.jpg"},
-    {":/pictures/rural_sigma_z.jpg", ":/pictures/rural_sigma_z@2x.jpg"},
-    {":/pictures/urban_spread.jpg", ":/pictures/urban_spread@2x.jpg"},
-}};
 
 // Screens report ratios like 2 or 1.5 exactly; a ratio a hair off a whole
 // number is taken as that number, so its own copy shows pixel for pixel.
@@ -40,27 +24,30 @@ qreal Settle(qreal devicePixelRatio) {
   return std::abs(devicePixelRatio - whole) < 1e-3 ? whole : devicePixelRatio;
 }
 
-}  // namespace
-
-const Copies* FindCopies(const QString& resource) {
-  const auto found = std::find_if(kPictures.begin(), kPictures.end(),
-                                  [&](const Copies& c) { return c.isNamed(resource); });
-  return found == kPictures.end() ? nullptr : &*found;
+// The listed picture stored under `resource` (its copy at one device pixel
+// to the pixel), or null for any other path.
+const Picture* FindPicture(const QString& resource) {
+  const auto found = std::find_if(std::begin(kPictures), std::end(kPictures),
+                                  [&](const Picture& p) { return ResourcePath(p, 1) == resource; });
+  return found == std::end(kPictures) ? nullptr : &*found;
 }
 
-const Copies& StackIconCopies() { return kPictures[0]; }
+}  // namespace
 
-}  // namespace pictures
+void InitPictures() {
+  static const bool registered = RegisterPictures();
+  (void)registered;
+}
 
 QPixmap LoadPicture(const QString& resource, qreal devicePixelRatio) {
   InitPictures();
-  const pictures::Copies* copies = pictures::FindCopies(resource);
-  if (copies == nullptr) return QPixmap(resource);
-  const qreal ratio = std::max<qreal>(pictures::Settle(devicePixelRatio), 0.01);
+  const Picture* picture = FindPicture(resource);
+  if (picture == nullptr) return QPixmap(resource);
+  const qreal ratio = std::max<qreal>(Settle(devicePixelRatio), 0.01);
   // The smallest copy with at least a pixel to the device pixel: reducing
   // keeps every line and letter, enlarging would blur them.
-  const int scale = std::clamp(int(std::ceil(ratio)), 1, copies->largestScale());
-  QPixmap copy(copies->at(scale));
+  const int scale = std::clamp(int(std::ceil(ratio)), 1, picture->largestScale);
+  QPixmap copy(ResourcePath(*picture, scale));
   if (copy.isNull() || ratio == scale) {
     copy.setDevicePixelRatio(scale);
     return copy;
@@ -74,3 +61,5 @@ QPixmap LoadPicture(const QString& resource, qreal devicePixelRatio) {
   fitted.setDevicePixelRatio(ratio);
   return fitted;
 }
+
+}  // namespace assets

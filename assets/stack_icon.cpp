@@ -2,9 +2,7 @@
 // for: making the icon at start decodes nothing, and a window system that
 // wants one size reads one file.
 
-#include "pictures.h"
-
-#include "picture_copies.h"
+#include "assets/pictures.h"
 
 #include <QIconEngine>
 #include <QPainter>
@@ -12,9 +10,13 @@
 #include <array>
 #include <memory>
 
+#include "assets/picture_list.h"
+
+namespace assets {
 namespace {
 
-constexpr QSize kIconSize(50, 37);
+constexpr const Picture& kIcon = PictureNamed("stack_icon");
+constexpr QSize kIconSize = kIcon.size;
 
 class StackIconEngine : public QIconEngine {
  public:
@@ -23,13 +25,13 @@ class StackIconEngine : public QIconEngine {
 
   QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
     QList<QSize> sizes;
-    for (int scale = 1; scale <= copies().largestScale(); ++scale) sizes.append(kIconSize * scale);
+    for (int scale = 1; scale <= kIcon.largestScale; ++scale) sizes.append(kIconSize * scale);
     return sizes;
   }
 
   // As large as fits the box, but never past the largest copy.
   QSize actualSize(const QSize& box, QIcon::Mode, QIcon::State) override {
-    const QSize largest = kIconSize * copies().largestScale();
+    const QSize largest = kIconSize * kIcon.largestScale;
     return largest.scaled(box.boundedTo(largest), Qt::KeepAspectRatio);
   }
 
@@ -54,25 +56,26 @@ class StackIconEngine : public QIconEngine {
   }
 
  private:
-  static const pictures::Copies& copies() { return pictures::StackIconCopies(); }
-
   // The smallest copy at least `size` wide, read on first use.
   const QPixmap& copyFor(QSize size) {
     int scale = 1;
-    while (scale < copies().largestScale() && kIconSize.width() * scale < size.width()) ++scale;
+    while (scale < kIcon.largestScale && kIconSize.width() * scale < size.width()) ++scale;
     QPixmap& copy = (*loaded_)[scale - 1];
     if (copy.isNull()) {
       InitPictures();
-      copy = QPixmap(copies().at(scale));
+      copy = QPixmap(ResourcePath(kIcon, scale));
       copy.setDevicePixelRatio(1.0);
     }
     return copy;
   }
 
   // Shared by the clones Qt makes of the icon, so each copy is read once.
-  std::shared_ptr<std::array<QPixmap, 3>> loaded_ = std::make_shared<std::array<QPixmap, 3>>();
+  using Copies = std::array<QPixmap, kIcon.largestScale>;
+  std::shared_ptr<Copies> loaded_ = std::make_shared<Copies>();
 };
 
 }  // namespace
 
 QIcon LoadStackIcon() { return QIcon(new StackIconEngine); }
+
+}  // namespace assets

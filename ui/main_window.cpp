@@ -56,7 +56,7 @@ QRadioButton* MakeOption(QWidget* frame, QButtonGroup* group, const LayoutRow& r
 namespace layout = main_window_layout;
 
 MainWindow::MainWindow() {
-  SetUpWindow(this, layout::kWindow, LoadStackIcon());
+  SetUpWindow(this, layout::kWindow, assets::LoadStackIcon());
   createControls();
   chainTabOrder();
 

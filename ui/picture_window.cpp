@@ -29,7 +29,7 @@ void PictureWindow::fitPictureToScreen() {
   if (picture_->pixmap().devicePixelRatio() == ratio && !picture_->pixmap().isNull()) return;
   // The copy drawn for the screen's density, at the picture's own size in
   // window pixels.
-  picture_->setPixmap(::LoadPicture(pictureResource_, ratio));
+  picture_->setPixmap(assets::LoadPicture(pictureResource_, ratio));
 }
 
 // Shown on another screen, or moved to one of another density: the copy

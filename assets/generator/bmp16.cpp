@@ -1,4 +1,4 @@
-#include "bmp16.h"
+#include "assets/generator/bmp16.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <limits>
 
-namespace bmp16 {
+namespace assets::bmp16 {
 
 namespace {
 
@@ -108,4 +108,4 @@ bool Write(const QImage& indexed, const QString& path) {
   return file.write(out) == out.size();
 }
 
-}  // namespace bmp16
+}  // namespace assets::bmp16

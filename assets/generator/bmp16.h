@@ -9,7 +9,7 @@
 // The 16 colours of the stability-class table and a writer for 4-bit BMP
 // files, which Qt itself does not write.
 
-namespace bmp16 {
+namespace assets::bmp16 {
 
 // The classic 16-colour palette: black, the dark and bright primaries and
 // secondaries, two greys and white.
@@ -27,4 +27,4 @@ QImage Quantise(const QImage& image);
 // 16-entry colour table. Returns false when the file cannot be written.
 bool Write(const QImage& indexed, const QString& path);
 
-}  // namespace bmp16
+}  // namespace assets::bmp16

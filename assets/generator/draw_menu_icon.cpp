@@ -4,7 +4,7 @@
 // Small sizes get fewer, larger parts whose edges fall on whole pixels, so
 // 16 and 24 pixels stay a stack and a plume rather than a smudge.
 
-#include "draw_menu_icon.h"
+#include "assets/generator/draw_menu_icon.h"
 
 #include <QLinearGradient>
 #include <QRadialGradient>
@@ -12,9 +12,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace assets::gen {
 namespace {
-
-using gen::Scene;
 
 constexpr int kUnits = 256;  // drawing units to the side
 
@@ -222,7 +221,7 @@ void AddRim(Scene& scene, const Layout& l, const Grid& grid) {
 
 }  // namespace
 
-gen::Scene MenuIconScene(int pixels) {
+Scene MenuIconScene(int pixels) {
   const Detail detail = DetailFor(pixels);
   const Grid grid(pixels);
   const Layout l = LayoutFor(detail, grid);
@@ -245,3 +244,5 @@ QImage DrawMenuIcon(int pixels) { return gen::Render(MenuIconScene(pixels), kUni
 QByteArray MenuIconSvg() {
   return gen::ToSvg(MenuIconScene(kScalable), kUnits, QStringLiteral("Yelduman"));
 }
+
+}  // namespace assets::gen

@@ -1,14 +1,15 @@
 // The credits picture: what the program was made for, then the literature it
 // draws on, each cited by title, journal or publisher, and year.
 
-#include "drawings.h"
-#include "paint_util.h"
+#include "assets/generator/drawings.h"
+#include "assets/generator/paint_util.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QTextDocument>
 
 #include <array>
 
+namespace assets::gen {
 namespace {
 
 constexpr int kWidth = 470;
@@ -87,8 +88,6 @@ int DrawReference(QPainter& p, int number, const Reference& reference, int top) 
   return top + int(text.size().height()) + 4;
 }
 
-}  // namespace
-
 QImage DrawReferences(int scale) {
   QImage image(kWidth * scale, kHeight * scale, QImage::Format_RGB32);
   image.fill(kGround);
@@ -102,3 +101,8 @@ QImage DrawReferences(int scale) {
     y = DrawReference(p, i + 1, kReferences[i], y + 2);
   return image;
 }
+
+const DrawingOf kDrawing("references", DrawReferences);
+
+}  // namespace
+}  // namespace assets::gen

@@ -1,11 +1,12 @@
 // The rural horizontal spread table as a scanned printed page shows it: the angle law
 // for sigmaY and the intercept c and slope d of the half-angle per class.
 
-#include "drawings.h"
-#include "paint_util.h"
+#include "assets/generator/drawings.h"
+#include "assets/generator/paint_util.h"
 
 #include <array>
 
+namespace assets::gen {
 namespace {
 
 constexpr int kWidth = 294;
@@ -79,8 +80,6 @@ void DrawRows(QPainter& p) {
   }
 }
 
-}  // namespace
-
 QImage DrawRuralSigmaY(int scale) {
   return gen::ScannedTable({kWidth, kHeight}, scale, 11, [](QPainter& p) {
     DrawLaw(p);
@@ -88,3 +87,8 @@ QImage DrawRuralSigmaY(int scale) {
     DrawRows(p);
   });
 }
+
+const DrawingOf kDrawing("rural_sigma_y", DrawRuralSigmaY);
+
+}  // namespace
+}  // namespace assets::gen

@@ -3,13 +3,14 @@
 // gives at each band's upper boundary. Two panels side by side: A to D on
 // the left, E and F on the right.
 
-#include "drawings.h"
-#include "paint_util.h"
+#include "assets/generator/drawings.h"
+#include "assets/generator/paint_util.h"
 
 #include <array>
 #include <cmath>
 #include <span>
 
+namespace assets::gen {
 namespace {
 
 constexpr int kWidth = 530;
@@ -144,8 +145,6 @@ void DrawNote(QPainter& p) {
   gen::DrawRich(p, 10, 416, QStringLiteral("x > 35 km için σ_{z} = 5000 m alınır."), font);
 }
 
-}  // namespace
-
 QImage DrawRuralSigmaZ(int scale) {
   return gen::ScannedTable({kWidth, kHeight}, scale, 21, [](QPainter& p) {
     DrawTitle(p);
@@ -154,3 +153,8 @@ QImage DrawRuralSigmaZ(int scale) {
     DrawNote(p);
   });
 }
+
+const DrawingOf kDrawing("rural_sigma_z", DrawRuralSigmaZ);
+
+}  // namespace
+}  // namespace assets::gen

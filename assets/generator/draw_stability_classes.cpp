@@ -4,12 +4,13 @@
 // 16-colour palette, so the 4-bit BMP keeps every pixel sharp. The larger
 // copies are the same drawing at a higher resolution, still in those colours.
 
-#include "bmp16.h"
-#include "drawings.h"
-#include "paint_util.h"
+#include "assets/generator/bmp16.h"
+#include "assets/generator/drawings.h"
+#include "assets/generator/paint_util.h"
 
 #include <array>
 
+namespace assets::gen {
 namespace {
 
 constexpr int kWidth = 615;
@@ -142,8 +143,6 @@ void DrawNotes(QPainter& p) {
                   QString::fromUtf16(kNotes[i]), font);
 }
 
-}  // namespace
-
 QImage DrawStabilityClasses(int scale) {
   QImage image(kWidth * scale, kHeight * scale, QImage::Format_RGB32);
   image.fill(Qt::white);
@@ -157,3 +156,8 @@ QImage DrawStabilityClasses(int scale) {
   DrawNotes(p);
   return image;
 }
+
+const DrawingOf kDrawing("stability_classes", DrawStabilityClasses);
+
+}  // namespace
+}  // namespace assets::gen

@@ -3,8 +3,8 @@
 // shown with gradients and soft shapes, then reduced, so it looks like a
 // small photo; the larger copies for dense screens are drawn the same way.
 
-#include "drawings.h"
-#include "paint_util.h"
+#include "assets/generator/drawings.h"
+#include "assets/generator/paint_util.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>
@@ -12,6 +12,7 @@
 
 #include <cmath>
 
+namespace assets::gen {
 namespace {
 
 constexpr int kScale = 4;
@@ -144,8 +145,6 @@ void DrawPlume(QPainter& p) {
   }
 }
 
-}  // namespace
-
 QImage DrawStackIcon(int scale) {
   QImage big(kWidth * scale, kHeight * scale, QImage::Format_RGB32);
   QPainter p(&big);
@@ -162,3 +161,8 @@ QImage DrawStackIcon(int scale) {
   gen::AddScanGrain(icon, 7, 3);  // a little sensor noise
   return icon;
 }
+
+const DrawingOf kDrawing("stack_icon", DrawStackIcon);
+
+}  // namespace
+}  // namespace assets::gen

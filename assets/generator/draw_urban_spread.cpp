@@ -1,11 +1,12 @@
 // The urban spread table as a scanned printed page shows it: Briggs' empirical
 // expressions for sigmaY and sigmaZ, x in metres, one row per class group.
 
-#include "drawings.h"
-#include "paint_util.h"
+#include "assets/generator/drawings.h"
+#include "assets/generator/paint_util.h"
 
 #include <array>
 
+namespace assets::gen {
 namespace {
 
 constexpr int kWidth = 374;
@@ -74,8 +75,6 @@ void DrawNote(QPainter& p) {
                 gen::Serif(12, false, true));
 }
 
-}  // namespace
-
 QImage DrawUrbanSpread(int scale) {
   return gen::ScannedTable({kWidth, kHeight}, scale, 31, [](QPainter& p) {
     DrawTitle(p);
@@ -86,3 +85,8 @@ QImage DrawUrbanSpread(int scale) {
     DrawNote(p);
   });
 }
+
+const DrawingOf kDrawing("urban_spread", DrawUrbanSpread);
+
+}  // namespace
+}  // namespace assets::gen

@@ -2,15 +2,25 @@
 
 #include <QImage>
 
-// One drawing function per picture. Each returns the finished picture at its
-// pixel size times `scale`: 1 for the picture as the windows show it, 2 and 3
-// for screens with two or three device pixels to the window pixel, where the
-// same drawing is made at that resolution (never enlarged from the small
-// one). main.cpp writes it to disk in its final format.
+#include <string_view>
 
-QImage DrawStackIcon(int scale);         // 50 x 37, photographic factory stack
-QImage DrawStabilityClasses(int scale);  // 615 x 199, drawn in the 16 colours of bmp16.h
-QImage DrawReferences(int scale);        // 470 x 186, credits and literature
-QImage DrawRuralSigmaY(int scale);       // 294 x 255, scanned table of the sigmaY law
-QImage DrawRuralSigmaZ(int scale);       // 530 x 424, scanned table of the sigmaZ bands
-QImage DrawUrbanSpread(int scale);       // 374 x 167, scanned table of urban expressions
+namespace assets::gen {
+
+// The drawing of a listed picture (assets/picture_list.h): the finished
+// picture at its listed size times `scale`, 1 for the picture as the windows
+// show it, 2 and 3 for screens with two or three device pixels to the window
+// pixel, where the same drawing is made at that resolution (never enlarged
+// from the small one). main.cpp writes it to disk in its listed format.
+using Drawing = QImage (*)(int scale);
+
+// Each picture's file generator/draw_<name>.cpp registers its drawing under
+// the picture's name, at start:
+//   const DrawingOf kDrawing("stack_icon", DrawStackIcon);
+struct DrawingOf {
+  DrawingOf(std::string_view name, Drawing draw);
+};
+
+// The drawing registered under `name`, or null.
+Drawing FindDrawing(std::string_view name);
+
+}  // namespace assets::gen

@@ -1,14 +1,15 @@
-// make_pictures: draws the program's six pictures, each as the windows show
-// it and again at two (and most at three) times the resolution for dense
-// screens, and the square menu icon as SVG and at every size of the icon
-// theme. It writes them into the folder named by its argument
-// (assets/pictures when run by the `pictures` target) and reads each picture
-// back to check its format and size.
+// make_pictures: draws every file of assets/picture_list.h: each picture as
+// the windows show it and its copies for dense screens, by the drawing its
+// generator/draw_<name>.cpp registers, and the square menu icon as SVG, at
+// each side of the icon theme and as the Windows icon file. It writes them
+// into the folder named by its argument (assets/pictures when run by the
+// `pictures` target) and reads each picture back to check its format and size.
 
-#include "bmp16.h"
-#include "draw_menu_icon.h"
-#include "drawings.h"
-#include "windows_icon_file.h"
+#include "assets/generator/bmp16.h"
+#include "assets/generator/draw_menu_icon.h"
+#include "assets/generator/drawings.h"
+#include "assets/generator/windows_icon_file.h"
+#include "assets/picture_list.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,108 +19,90 @@
 #include <QString>
 
 #include <cstdio>
-#include <functional>
+#include <map>
+#include <string_view>
 
+namespace assets::gen {
 namespace {
 
-enum class Kind { Png24, PngAlpha, Bmp16, Png16, Jpeg };
-
-// The sizes of the icon theme's fixed-size folders (hicolor/NxN/apps).
-constexpr int kMenuIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
-
-struct Picture {
-  const char* name;  // file name without the extension
-  QSize size;        // as the windows show it
-  Kind kind;         // of the picture as shown at one device pixel per pixel
-  Kind denseKind;    // of the larger copies
-  int maxScale;      // the largest copy, in device pixels to the picture pixel
-  std::function<QImage(int scale)> draw;
-};
+std::map<std::string_view, Drawing>& Drawings() {
+  static std::map<std::string_view, Drawing> drawings;
+  return drawings;
+}
 
 // The scanned tables are photographic: JPEG. A device pixel of the larger
 // copy is a quarter of a window pixel, so a lower quality leaves it as sharp
 // on screen for fewer bytes.
 int JpegQuality(int scale) { return scale == 1 ? 93 : 85; }
 
-const char* Extension(Kind kind) {
-  switch (kind) {
-    case Kind::Png24:
-    case Kind::PngAlpha:
-    case Kind::Png16: return "png";
-    case Kind::Bmp16: return "bmp";
-    case Kind::Jpeg: return "jpg";
-  }
-  return "";
-}
-
-bool Save(const QImage& image, Kind kind, int scale, const QString& path) {
-  switch (kind) {
-    case Kind::Png24: return image.convertToFormat(QImage::Format_RGB888).save(path, "PNG");
-    case Kind::PngAlpha: return image.convertToFormat(QImage::Format_ARGB32).save(path, "PNG");
-    case Kind::Bmp16: return bmp16::Write(bmp16::Quantise(image), path);
-    case Kind::Png16: return bmp16::Quantise(image).save(path, "PNG");
-    case Kind::Jpeg:
+bool Save(const QImage& image, Format format, int scale, const QString& path) {
+  switch (format) {
+    case Format::Png24: return image.convertToFormat(QImage::Format_RGB888).save(path, "PNG");
+    case Format::PngAlpha: return image.convertToFormat(QImage::Format_ARGB32).save(path, "PNG");
+    case Format::Bmp16: return bmp16::Write(bmp16::Quantise(image), path);
+    case Format::Png16: return bmp16::Quantise(image).save(path, "PNG");
+    case Format::Jpeg:
       return image.convertToFormat(QImage::Format_RGB888).save(path, "JPG", JpegQuality(scale));
   }
   return false;
 }
 
-bool ReadsBack(const QString& path, QSize size, Kind kind) {
+bool ReadsBack(const QString& path, QSize size, Format format) {
   const QImage back(path);
-  return back.size() == size && back.hasAlphaChannel() == (kind == Kind::PngAlpha) &&
-         (kind == Kind::Bmp16 || kind == Kind::Png16) == (back.colorCount() > 0) &&
+  return back.size() == size && back.hasAlphaChannel() == (format == Format::PngAlpha) &&
+         (format == Format::Bmp16 || format == Format::Png16) == (back.colorCount() > 0) &&
          back.colorCount() <= 16;
 }
 
-bool Make(const char* file, QSize size, Kind kind, int scale, const QImage& image,
+bool Make(const QString& file, QSize size, Format format, int scale, const QImage& image,
           const QDir& dir) {
-  const QString path = dir.filePath(QString::fromLatin1(file));
+  const QString path = dir.filePath(file);
   if (image.size() != size) {
-    std::fprintf(stderr, "%s: drawn at the wrong size\n", file);
+    std::fprintf(stderr, "%s: drawn at the wrong size\n", qPrintable(file));
     return false;
   }
-  if (!Save(image, kind, scale, path)) {
+  if (!Save(image, format, scale, path)) {
     std::fprintf(stderr, "%s: cannot write\n", qPrintable(path));
     return false;
   }
-  if (!ReadsBack(path, size, kind)) {
+  if (!ReadsBack(path, size, format)) {
     std::fprintf(stderr, "%s: does not read back\n", qPrintable(path));
     return false;
   }
-  std::printf("%s  %dx%d\n", file, size.width(), size.height());
+  std::printf("%s  %dx%d\n", qPrintable(file), size.width(), size.height());
   return true;
 }
 
-bool WriteFile(const char* file, const QByteArray& bytes, const QDir& dir) {
-  QFile out(dir.filePath(QString::fromLatin1(file)));
+bool WriteFile(const QString& file, const QByteArray& bytes, const QDir& dir) {
+  QFile out(dir.filePath(file));
   if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(bytes) != bytes.size()) {
     std::fprintf(stderr, "%s: cannot write\n", qPrintable(out.fileName()));
     return false;
   }
-  std::printf("%s  %lld bytes\n", file, static_cast<long long>(bytes.size()));
+  std::printf("%s  %lld bytes\n", qPrintable(file), static_cast<long long>(bytes.size()));
   return true;
 }
 
-// stability_classes.bmp, stability_classes@2x.png, ...
-QByteArray FileName(const Picture& picture, int scale) {
-  const Kind kind = scale == 1 ? picture.kind : picture.denseKind;
-  QByteArray name(picture.name);
-  if (scale != 1) name += '@' + QByteArray::number(scale) + 'x';
-  return name + '.' + Extension(kind);
-}
-
-bool MakeEveryScale(const Picture& picture, const QDir& dir) {
+bool MakeEveryScale(const Picture& picture, Drawing draw, const QDir& dir) {
   bool ok = true;
-  for (int scale = 1; scale <= picture.maxScale; ++scale) {
-    const Kind kind = scale == 1 ? picture.kind : picture.denseKind;
-    ok = Make(FileName(picture, scale).constData(), picture.size * scale, kind, scale,
-              picture.draw(scale), dir) &&
-         ok;
+  for (int scale = 1; scale <= picture.largestScale; ++scale) {
+    const Format format = scale == 1 ? picture.format : picture.copiesFormat;
+    ok =
+        Make(FileName(picture, scale), picture.size * scale, format, scale, draw(scale), dir) && ok;
   }
   return ok;
 }
 
 }  // namespace
+
+DrawingOf::DrawingOf(std::string_view name, Drawing draw) { Drawings()[name] = draw; }
+
+Drawing FindDrawing(std::string_view name) {
+  const auto found = Drawings().find(name);
+  return found == Drawings().end() ? nullptr : found->second;
+}
+
+}  // namespace assets::gen
 
 int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -129,31 +112,28 @@ int main(int argc, char* argv[]) {
     std::fprintf(stderr, "cannot create %s\n", qPrintable(dir.path()));
     return 1;
   }
-  // The table keeps its 16 colours at every size; a 4-bit BMP, having no
-  // compression, would grow with the area (550 KB at three times), while a
-  // PNG with the same 16-colour palette stays small and exact (21 KB).
-  // The scanned tables stop at twice: their grain is new detail in every
-  // pixel, so a copy at three times would cost 740 KB more for the three,
-  // against 140 KB for the three others together.
-  const Picture pictures[] = {
-      {"stack_icon", {50, 37}, Kind::Png24, Kind::Png24, 3, DrawStackIcon},
-      {"stability_classes", {615, 199}, Kind::Bmp16, Kind::Png16, 3, DrawStabilityClasses},
-      {"references", {470, 186}, Kind::Png24, Kind::Png24, 3, DrawReferences},
-      {"rural_sigma_y", {294, 255}, Kind::Jpeg, Kind::Jpeg, 2, DrawRuralSigmaY},
-      {"rural_sigma_z", {530, 424}, Kind::Jpeg, Kind::Jpeg, 2, DrawRuralSigmaZ},
-      {"urban_spread", {374, 167}, Kind::Jpeg, Kind::Jpeg, 2, DrawUrbanSpread},
-  };
+  using namespace assets;
+  using namespace assets::gen;
   bool ok = true;
-  for (const Picture& picture : pictures) ok = MakeEveryScale(picture, dir) && ok;
-  // The menu icon, each size drawn at that size.
-  for (int side : kMenuIconSizes) {
-    const QByteArray file = "yelduman-" + QByteArray::number(side) + ".png";
-    ok = Make(file.constData(), {side, side}, Kind::PngAlpha, 1, DrawMenuIcon(side), dir) && ok;
+  for (const Picture& picture : kPictures) {
+    const Drawing draw = FindDrawing(picture.name);
+    if (draw == nullptr) {
+      std::fprintf(stderr, "%.*s: no drawing registered\n", int(picture.name.size()),
+                   picture.name.data());
+      ok = false;
+      continue;
+    }
+    ok = MakeEveryScale(picture, draw, dir) && ok;
   }
-  ok = WriteFile("yelduman.svg", MenuIconSvg(), dir) && ok;
-  // The Windows program's icon: the same sizes in one file.
-  QList<QImage> iconSizes;
-  for (int side : kMenuIconSizes) iconSizes.append(DrawMenuIcon(side));
-  ok = WriteFile("yelduman.ico", WindowsIconFile(iconSizes), dir) && ok;
+  // The menu icon, each side drawn at that side, and the same sides in the
+  // Windows program's icon.
+  QList<QImage> iconSides;
+  for (int side : kMenuIconSides) {
+    iconSides.append(DrawMenuIcon(side));
+    ok = Make(MenuIconFileName(side), {side, side}, Format::PngAlpha, 1, iconSides.back(), dir) &&
+         ok;
+  }
+  ok = WriteFile(kMenuIconSvg, MenuIconSvg(), dir) && ok;
+  ok = WriteFile(kWindowsIconFile, WindowsIconFile(iconSides), dir) && ok;
   return ok ? 0 : 1;
 }

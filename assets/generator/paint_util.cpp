@@ -1,4 +1,4 @@
-#include "paint_util.h"
+#include "assets/generator/paint_util.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace gen {
+namespace assets::gen {
 
 namespace {
 
@@ -194,4 +194,4 @@ QImage ScannedTable(QSize size, int scale, unsigned seed,
   return image;
 }
 
-}  // namespace gen
+}  // namespace assets::gen

@@ -10,7 +10,7 @@
 // Shared helpers for the drawings: fonts, text with raised and lowered
 // parts, and the paper look of the scanned tables.
 
-namespace gen {
+namespace assets::gen {
 
 // Ink of the scanned tables.
 inline const QColor kInk{34, 31, 28};
@@ -60,4 +60,4 @@ QImage ScannedTable(QSize size, int scale, unsigned seed,
 // Number as text with a fixed count of decimals and a period separator.
 QString Fixed(double value, int decimals);
 
-}  // namespace gen
+}  // namespace assets::gen

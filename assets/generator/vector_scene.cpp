@@ -1,11 +1,11 @@
-#include "vector_scene.h"
+#include "assets/generator/vector_scene.h"
 
 #include <QGradient>
 #include <QPainter>
 #include <QString>
 #include <QTextStream>
 
-namespace gen {
+namespace assets::gen {
 
 namespace {
 
@@ -128,4 +128,4 @@ QByteArray ToSvg(const Scene& scene, int unitsPerSide, const QString& title) {
   return svg.toUtf8();
 }
 
-}  // namespace gen
+}  // namespace assets::gen

@@ -10,7 +10,7 @@
 // A drawing made of filled outlines only, so one description gives both a
 // picture at any pixel size and an SVG file that looks the same.
 
-namespace gen {
+namespace assets::gen {
 
 struct Shape {
   QPainterPath outline;
@@ -26,4 +26,4 @@ QImage Render(const Scene& scene, int unitsPerSide, int pixels);
 // The scene as an SVG document whose view box is `unitsPerSide` square.
 QByteArray ToSvg(const Scene& scene, int unitsPerSide, const QString& title);
 
-}  // namespace gen
+}  // namespace assets::gen

@@ -1,8 +1,9 @@
-#include "windows_icon_file.h"
+#include "assets/generator/windows_icon_file.h"
 
 #include <QBuffer>
 #include <QtEndian>
 
+namespace assets::gen {
 namespace {
 
 // ICONDIR and ICONDIRENTRY, little-endian: 6 bytes, then 16 per image.
@@ -55,3 +56,5 @@ QByteArray WindowsIconFile(const QList<QImage>& images) {
   for (const QByteArray& png : pngs) out.append(png);
   return out;
 }
+
+}  // namespace assets::gen

@@ -1,46 +1,53 @@
 #include <gtest/gtest.h>
 #include <QtGui>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
+#include "assets/picture_list.h"
 #include "assets/pictures.h"
 
+namespace assets {
 namespace {
 
-// Each picture as the windows show it, its size and how many copies it has.
-// clang-format off
-const struct { const char* resource; QSize size; int largestScale; } kPictures[] = {
-    {":/pictures/stack_icon.png", {50, 37}, 3},         {":/pictures/stability_classes.bmp", {615, 199}, 3},
-    {":/pictures/references.png", {470, 186}, 3},       {":/pictures/rural_sigma_y.jpg", {294, 255}, 2},
-    {":/pictures/rural_sigma_z.jpg", {530, 424}, 2},    {":/pictures/urban_spread.jpg", {374, 167}, 2},
-};
-// clang-format on
+const QString kFolder = QStringLiteral(YELDUMAN_PICTURES_DIR "/");
 
 QImage Rgb(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
 
-// The copy drawn at `scale` times the resolution: name@2x, name@3x (the
-// stability-class table's copies are PNG).
-QString CopyOf(const char* resource, int scale) {
-  QString path = QString::fromLatin1(resource);
-  if (scale == 1) return path;
-  path.insert(path.lastIndexOf(QLatin1Char('.')), QStringLiteral("@%1x").arg(scale));
-  return path.replace(QLatin1String(".bmp"), QLatin1String(".png"));
+// The folder holds the files the list names, no more, no fewer; each picture's
+// copies are embedded, of its size times their scale, in 16 colours where listed so.
+TEST(PicturesTest, TheFolderHoldsEveryListedFileAndNoOther) {
+  const QStringList listed = ListedFiles();
+  const QStringList present = QDir(kFolder).entryList(QDir::Files);
+  EXPECT_EQ(QSet<QString>(present.begin(), present.end()),
+            QSet<QString>(listed.begin(), listed.end()));
+  EXPECT_EQ(listed.size(), QSet<QString>(listed.begin(), listed.end()).size()) << "a file twice";
+  InitPictures();
+  for (const Picture& p : kPictures) {
+    for (int scale = 1; scale <= p.largestScale; ++scale) {
+      SCOPED_TRACE(ResourcePath(p, scale).toStdString());
+      const QImage image(ResourcePath(p, scale));
+      const Format format = scale == 1 ? p.format : p.copiesFormat;
+      EXPECT_EQ(image.size(), p.size * scale);
+      EXPECT_EQ(image.colorCount() == 16, format == Format::Png16 || format == Format::Bmp16);
+    }
+  }
 }
 
 // A copy is drawn anew, not the small picture's pixels repeated (the white table differs in 2 %).
 TEST(PicturesTest, EveryDensityGetsItsCopyInItsOwnPixels) {
-  for (const auto& p : kPictures) {
-    const QImage one(CopyOf(p.resource, 1));
-    ASSERT_EQ(one.size(), p.size) << p.resource;
+  for (const Picture& p : kPictures) {
+    const QImage one(ResourcePath(p, 1));
     for (const qreal ratio : {1.0, 1.5, 2.0, 2.5, 3.0, 4.0}) {
-      SCOPED_TRACE(std::string(p.resource) + " at " + std::to_string(ratio));
-      const QPixmap shown = LoadPicture(QString::fromLatin1(p.resource), ratio);
+      SCOPED_TRACE(ResourcePath(p, 1).toStdString() + " at " + std::to_string(ratio));
+      const QPixmap shown = LoadPicture(ResourcePath(p, 1), ratio);
       EXPECT_EQ(shown.devicePixelRatio(), ratio);
       EXPECT_EQ(shown.size(), (QSizeF(p.size) * ratio).toSize());
       // Between copies, or past the largest, the next larger copy (or the largest) is resampled
       // smoothly: reduced it keeps every line, enlarged or repeated it would blur or jag.
       const int scale = std::min(int(std::ceil(ratio)), p.largestScale);
-      const QImage copy = Rgb(QImage(CopyOf(p.resource, scale)));
+      const QImage copy = Rgb(QImage(ResourcePath(p, scale)));
       EXPECT_EQ(Rgb(shown.toImage()),
                 Rgb(copy.scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
       if (ratio != scale || ratio == 1) continue;
@@ -57,23 +64,28 @@ TEST(PicturesTest, EveryDensityGetsItsCopyInItsOwnPixels) {
 
 // Theme files: each size a square on a transparent ground; the SVG whole, its fills all defined.
 TEST(PicturesTest, IconsHoldEveryCopyAndEveryThemeSize) {
+  // The window icon: the stack's files in the folder, each copy a size.
+  QList<QSize> copies;
+  for (const QString& file : QDir(kFolder).entryList({QStringLiteral("stack_icon*")}))
+    copies << QImage(kFolder + file).size();
+  std::sort(copies.begin(), copies.end(), [](QSize a, QSize b) { return a.width() < b.width(); });
   const QIcon icon = LoadStackIcon();
-  EXPECT_EQ(icon.availableSizes(), QList<QSize>({{50, 37}, {100, 74}, {150, 111}}));
-  EXPECT_EQ(Rgb(icon.pixmap(QSize(50, 37), 3).toImage()),
-            Rgb(QImage(CopyOf(kPictures[0].resource, 3))));
-  const QString dir = QStringLiteral(YELDUMAN_PICTURES_DIR "/");
+  EXPECT_EQ(icon.availableSizes(), copies);
+  EXPECT_EQ(Rgb(icon.pixmap(copies.front(), 3).toImage()),
+            Rgb(QImage(kFolder + QStringLiteral("stack_icon@3x.png"))));
   // The Windows icon file holds the same sizes, in order, each a PNG whose
   // offset and length its directory entry gives (a side of 256 written as 0).
-  QFile ico(dir + QStringLiteral("yelduman.ico"));
+  QFile ico(kFolder + kWindowsIconFile);
   ASSERT_TRUE(ico.open(QIODevice::ReadOnly));
   const QByteArray windowsIcon = ico.readAll();
   const auto u32 = [&](qsizetype at) {
     return qFromLittleEndian<quint32>(windowsIcon.data() + at);
   };
-  ASSERT_EQ(windowsIcon.left(6), QByteArray("\0\0\1\0\7\0", 6));
+  ASSERT_EQ(windowsIcon.left(6),
+            QByteArray("\0\0\1\0", 4) + char(std::size(kMenuIconSides)) + '\0');
   int entry = 0;
-  for (int side : {16, 24, 32, 48, 64, 128, 256}) {
-    const QImage icon(dir + QStringLiteral("yelduman-%1.png").arg(side));
+  for (int side : kMenuIconSides) {
+    const QImage icon(kFolder + MenuIconFileName(side));
     EXPECT_EQ(icon.size(), QSize(side, side)) << side;
     EXPECT_LT(qAlpha(icon.pixel(0, 0)), 64)
         << side << ": the rounded corner lets the ground through";
@@ -84,7 +96,7 @@ TEST(PicturesTest, IconsHoldEveryCopyAndEveryThemeSize) {
               icon.convertToFormat(QImage::Format_ARGB32))
         << side;
   }
-  QFile file(dir + QStringLiteral("yelduman.svg"));
+  QFile file(kFolder + kMenuIconSvg);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   QXmlStreamReader svg(&file);
   QStringList defined, used;
@@ -100,6 +112,7 @@ TEST(PicturesTest, IconsHoldEveryCopyAndEveryThemeSize) {
 }
 
 }  // namespace
+}  // namespace assets
 
 int main(int argc, char* argv[]) {
 #ifndef _WIN32  // on Windows the Windows platform, the one students see
