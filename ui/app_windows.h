@@ -33,11 +33,11 @@ class AppWindows {
 
   MainWindow mainWindow_;
   std::unique_ptr<ResultsWindow> resultsWindow_;
-  std::unique_ptr<StabilityClassWindow> stabilityClassWindow_;
+  std::unique_ptr<TableWindow> stabilityClassWindow_;
   std::unique_ptr<ReferencesWindow> referencesWindow_;
-  std::unique_ptr<RuralSigmaYWindow> ruralSigmaYWindow_;
-  std::unique_ptr<RuralSigmaZWindow> ruralSigmaZWindow_;
-  std::unique_ptr<UrbanSpreadWindow> urbanSpreadWindow_;
+  std::unique_ptr<TableWindow> ruralSigmaYWindow_;
+  std::unique_ptr<TableWindow> ruralSigmaZWindow_;
+  std::unique_ptr<TableWindow> urbanSpreadWindow_;
 };
 
 }  // namespace ui

@@ -1,4 +1,6 @@
-#include "ui/fonts.h"
+// The fonts of the layout tables (FontStyle, layout.h) as this system draws
+// them: each face looked up among the installed ones.
+#include "ui/layout.h"
 
 #include <QFontDatabase>
 #include <QString>

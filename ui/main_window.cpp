@@ -10,10 +10,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "assets/pictures.h"
+#include "ui/controls.h"
 #include "ui/frame_box.h"
 #include "ui/main_window_layout.h"
-#include "ui/window_setup.h"
 
 namespace ui {
 namespace {
@@ -35,14 +34,6 @@ QLineEdit* MakeTextBox(QWidget* parent, const LayoutRow& row, QLabel* label) {
   return box;
 }
 
-// No default button: Enter and Escape in a text box do nothing.
-QPushButton* MakeCommand(QWidget* parent, const LayoutRow& row) {
-  auto* button = MakeControl<QPushButton>(parent, row);
-  button->setAutoDefault(false);
-  button->setDefault(false);
-  return button;
-}
-
 // An option button inside its frame; the group keeps exactly one selected
 // and gives the selection as an id.
 QRadioButton* MakeOption(QWidget* frame, QButtonGroup* group, const LayoutRow& row, int id) {
@@ -55,8 +46,9 @@ QRadioButton* MakeOption(QWidget* frame, QButtonGroup* group, const LayoutRow& r
 
 namespace layout = main_window_layout;
 
+// Its icon, the stack, is the application's (app/startup.cpp).
 MainWindow::MainWindow() {
-  SetUpWindow(this, layout::kWindow, assets::LoadStackIcon());
+  SetUpWindow(this, layout::kWindow);
   createControls();
   chainTabOrder();
 

@@ -1,25 +1,23 @@
 #pragma once
 // The main window's layout: the window, its fonts, then one row per control,
 // in twips. Controls inside a frame are placed relative to the frame's corner.
-#include "ui/layout_row.h"
-#include "ui/window_setup.h"
+#include "ui/layout.h"
 
 namespace ui::main_window_layout {
 
 inline constexpr WindowLayout kWindow{"Form1", "Yelduman", {6705, 4395}};
 
-// Each font: face, points, bold, italic, underlined.
-inline constexpr FontStyle kHeadingFont{Face::Arial, 12, true, false, true};
-inline constexpr FontStyle kPromptFont{Face::Arial, 9.75, true, true};
-inline constexpr FontStyle kGridNoteFont{Face::Arial, 8.25, false, true};
-inline constexpr FontStyle kDistanceBoxFont{Face::MsSansSerif, 9.75, true};
-inline constexpr FontStyle kFrameCaptionFont{Face::MsSansSerif, 8.25, true, true};
-inline constexpr FontStyle kAreaOptionFont{Face::MsSansSerif, 8.25, true, true};
-inline constexpr FontStyle kClassOptionFont{Face::MsSansSerif, 8.25, true};
-inline constexpr FontStyle kCommandFont{Face::Arial, 9.75, true};
+// clang-format off
+inline constexpr FontStyle kHeadingFont{.face = Face::Arial, .points = 12, .bold = true, .underline = true};
+inline constexpr FontStyle kPromptFont{.face = Face::Arial, .points = 9.75, .bold = true, .italic = true};
+inline constexpr FontStyle kGridNoteFont{.face = Face::Arial, .points = 8.25, .italic = true};
+inline constexpr FontStyle kDistanceBoxFont{.face = Face::MsSansSerif, .points = 9.75, .bold = true};
+inline constexpr FontStyle kFrameCaptionFont{.face = Face::MsSansSerif, .points = 8.25, .bold = true, .italic = true};
+inline constexpr FontStyle kAreaOptionFont{.face = Face::MsSansSerif, .points = 8.25, .bold = true, .italic = true};
+inline constexpr FontStyle kClassOptionFont{.face = Face::MsSansSerif, .points = 8.25, .bold = true};
+inline constexpr FontStyle kCommandFont{.face = Face::Arial, .points = 9.75, .bold = true};
 
 // Each row: name, caption, {left, top, width, height}, font, text colour.
-// clang-format off
 inline constexpr LayoutRow kHeadingRow{"Label1", "Alansal Atmosferik Yelduman Matrisi Hesaplama",             { 240,  120, 6015, 375}, kHeadingFont, TextColour::Red};
 inline constexpr LayoutRow kDistancePromptRow{"Label2", "Rüzgar Yönünde Maksimum Uzaklık giriniz X  (km)",    { 240,  720, 5055, 255}, kPromptFont};
 inline constexpr LayoutRow kDistanceBoxRow{"Mesafe", "",                                                      {5280,  720,  975, 285}, kDistanceBoxFont};

@@ -2,12 +2,10 @@
 
 #include <QLabel>
 #include <QPixmap>
-#include <QPushButton>
 #include <QShowEvent>
 #include <QWindow>
 
 #include "assets/pictures.h"
-#include "ui/utf8.h"
 
 namespace ui {
 
@@ -41,19 +39,6 @@ void PictureWindow::showEvent(QShowEvent* event) {
     connect(windowHandle(), &QWindow::screenChanged, this, &PictureWindow::fitPictureToScreen);
   }
   fitPictureToScreen();
-}
-
-QPushButton* PictureWindow::addCommand(const LayoutRow& row) {
-  auto* button = MakeControl<QPushButton>(this, row);
-  button->setAutoDefault(false);
-  button->setDefault(false);
-  button->raise();
-  // Creation order is the tab order; the first button is tab index 0.
-  if (!hasFirstCommand_) {
-    hasFirstCommand_ = true;
-    button->setFocus(Qt::OtherFocusReason);
-  }
-  return button;
 }
 
 }  // namespace ui

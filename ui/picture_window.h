@@ -3,11 +3,9 @@
 // picture at its natural size, command buttons drawn above it, and no owner.
 #include <QWidget>
 
-#include "ui/layout_row.h"
-#include "ui/window_setup.h"
+#include "ui/controls.h"
 
 class QLabel;
-class QPushButton;
 class QShowEvent;
 
 namespace ui {
@@ -18,10 +16,11 @@ class PictureWindow : public QWidget {
  protected:
   PictureWindow(const WindowLayout& window, const PictureRow& picture);
 
-  // Adds a button after the ones before it in the tab order, drawn above
-  // the picture; it is never a default button. The first one added takes
-  // the focus when the window is first shown.
-  QPushButton* addCommand(const LayoutRow& row);
+  // Its command buttons (MakeCommand), made in tab order after the picture:
+  // each drawn above the picture, and the first, tab index 0, with the focus
+  // when the window is first shown.
+  static constexpr CommandOptions kFirstCommand{.raised = true, .focused = true};
+  static constexpr CommandOptions kCommand{.raised = true};
 
   void showEvent(QShowEvent* event) override;
 
@@ -31,7 +30,6 @@ class PictureWindow : public QWidget {
 
   QLabel* picture_;
   QString pictureResource_;
-  bool hasFirstCommand_ = false;
   bool watchesScreen_ = false;
 };
 

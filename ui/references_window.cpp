@@ -10,13 +10,13 @@ namespace ui {
 namespace layout = references_window_layout;
 
 ReferencesWindow::ReferencesWindow() : PictureWindow(layout::kWindow, layout::kPictureRow) {
-  connect(addCommand(layout::kRuralSigmaYButtonRow), &QPushButton::clicked, this,
-          &ReferencesWindow::ruralSigmaYRequested);
-  connect(addCommand(layout::kRuralSigmaZButtonRow), &QPushButton::clicked, this,
+  connect(MakeCommand(this, layout::kRuralSigmaYButtonRow, kFirstCommand), &QPushButton::clicked,
+          this, &ReferencesWindow::ruralSigmaYRequested);
+  connect(MakeCommand(this, layout::kRuralSigmaZButtonRow, kCommand), &QPushButton::clicked, this,
           &ReferencesWindow::ruralSigmaZRequested);
-  connect(addCommand(layout::kUrbanSpreadButtonRow), &QPushButton::clicked, this,
+  connect(MakeCommand(this, layout::kUrbanSpreadButtonRow, kCommand), &QPushButton::clicked, this,
           &ReferencesWindow::urbanSpreadRequested);
-  connect(addCommand(layout::kCloseButtonRow), &QPushButton::clicked, this,
+  connect(MakeCommand(this, layout::kCloseButtonRow, kCommand), &QPushButton::clicked, this,
           &ReferencesWindow::closeRequested);
 }
 

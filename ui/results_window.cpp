@@ -3,6 +3,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "ui/controls.h"
 #include "ui/results_window_layout.h"
 
 namespace ui {
@@ -19,9 +20,8 @@ ResultsWindow::ResultsWindow() {
   rows_->setUniformItemSizes(true);
   rows_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-  auto* closeButton = MakeControl<QPushButton>(this, layout::kCloseButtonRow);
-  closeButton->setAutoDefault(false);
-  connect(closeButton, &QPushButton::clicked, this, &QWidget::hide);
+  // Made after the list, which has the focus when the window is first shown.
+  connect(MakeCommand(this, layout::kCloseButtonRow), &QPushButton::clicked, this, &QWidget::hide);
 }
 
 void ResultsWindow::clearRows() { rows_->clear(); }

@@ -1,7 +1,6 @@
 #pragma once
 // The results window's layout: the window, its fonts and its rows, in twips.
-#include "ui/layout_row.h"
-#include "ui/window_setup.h"
+#include "ui/layout.h"
 
 namespace ui::results_window_layout {
 

@@ -7,9 +7,9 @@
 #include <QMessageBox>
 
 #include "calc/results_format.h"
+#include "ui/controls.h"
 #include "ui/results_window.h"
 #include "ui/utf8.h"
-#include "ui/window_setup.h"
 
 namespace ui {
 namespace {

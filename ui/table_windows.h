@@ -1,48 +1,20 @@
 #pragma once
 // The windows that show one table and a button that hides them: the
-// stability-class table and the three spread-coefficient tables. The title
-// bar's close hides them too; showing one again brings back the same window.
+// stability-class table and the three spread-coefficient tables, each a
+// TableWindow made from its layout (kTable in picture_window_layouts.h). The
+// title bar's close hides them too; showing one again brings back the same
+// window.
 #include "ui/picture_window.h"
 
 namespace ui {
 
-class TableWindow : public PictureWindow {
-  Q_OBJECT
+struct TableLayout;
 
- protected:
-  TableWindow(const WindowLayout& window, const PictureRow& picture, const LayoutRow& closeButton);
-};
-
-// TABLO on the main window.
-class StabilityClassWindow final : public TableWindow {
+class TableWindow final : public PictureWindow {
   Q_OBJECT
 
  public:
-  StabilityClassWindow();
-};
-
-// "Kırsal Alan Sy Hesabı" on the references window.
-class RuralSigmaYWindow final : public TableWindow {
-  Q_OBJECT
-
- public:
-  RuralSigmaYWindow();
-};
-
-// "Kırsal Alan Sz Hesabı" on the references window.
-class RuralSigmaZWindow final : public TableWindow {
-  Q_OBJECT
-
- public:
-  RuralSigmaZWindow();
-};
-
-// "Kentsel Alan Sy ve Sz Hesabı" on the references window.
-class UrbanSpreadWindow final : public TableWindow {
-  Q_OBJECT
-
- public:
-  UrbanSpreadWindow();
+  explicit TableWindow(const TableLayout& layout);
 };
 
 }  // namespace ui

@@ -191,12 +191,11 @@ TEST_P(CaptionTest, EveryCaptionIsDrawnWholeUpAndPressedInAFaceHoldingItsLetters
         const std::optional<CaptionPlace> place = PlaceOf(control);
         if (place) {
           SCOPED_TRACE(QString("%1 %2 \"%3\"%4")
-                           .arg(name, control->objectName(), place->text,
-                                pressed ? " pressed" : "")
+                           .arg(name, control->objectName(), place->text, pressed ? " pressed" : "")
                            .toStdString());
           const qreal ratio = control->devicePixelRatioF();
-          const auto [outside, missing] = Compare(Reference(control, *place, ratio),
-                                                  InkOf(control), ratio);
+          const auto [outside, missing] =
+              Compare(Reference(control, *place, ratio), InkOf(control), ratio);
           EXPECT_EQ(outside, 0) << "device pixels of the caption outside its control";
           EXPECT_EQ(missing, 0) << "device pixels of the caption not drawn";
           if (!pressed) ExpectFaceHoldsLetters(control, place->text);

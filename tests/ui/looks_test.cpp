@@ -98,7 +98,10 @@ TEST_F(WindowLooksTest, EveryWindowAndControlHasItsCaptionPlaceFontAndColour) {
   // A refused run creates the results window and leaves the boxes empty.
   ExpectBox(pressHesapla(), "HATA", "Max. Uzaklik Degerine DIKKAT!!!");
   openEveryReferenceWindow();
-  EXPECT_TRUE(mainWindow().windowIcon().availableSizes().contains(QSize(50, 37)));
+  for (QWidget* window : QApplication::topLevelWidgets()) {  // the stack, the application's
+    EXPECT_TRUE(window->windowIcon().availableSizes().contains(QSize(50, 37)));
+    EXPECT_FALSE(window->testAttribute(Qt::WA_SetWindowIcon)) << "an icon of its own";
+  }
   EXPECT_EQ(Find<QListWidget>(resultsWindow(), "List1")->selectionMode(),
             QAbstractItemView::SingleSelection);
 

@@ -1,7 +1,8 @@
-#include "ui/layout_row.h"
+#include "ui/controls.h"
 
 #include <QApplication>
 #include <QPalette>
+#include <QPushButton>
 
 namespace ui {
 namespace {
@@ -18,6 +19,19 @@ QColor ColourOf(TextColour colour, const QPalette& defaults, QPalette::ColorGrou
 
 }  // namespace
 
+void SetUpWindow(QWidget* window, const WindowLayout& layout) {
+  window->setObjectName(FromUtf8(layout.name));
+  window->setWindowTitle(FromUtf8(layout.title));
+  window->setFont(MakeFont(kWindowFont));
+  window->setFixedSize(ToPixels(layout.client));
+}
+
+void BringUp(QWidget* window) {
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
+
 void ApplyLook(QWidget* widget, const LayoutRow& row) {
   widget->setObjectName(FromUtf8(row.name));
   widget->setGeometry(ToPixels(row.rect));
@@ -33,6 +47,15 @@ void ApplyLook(QWidget* widget, const LayoutRow& row) {
     }
   }
   widget->setPalette(palette);
+}
+
+QPushButton* MakeCommand(QWidget* parent, const LayoutRow& row, CommandOptions options) {
+  auto* button = MakeControl<QPushButton>(parent, row);
+  button->setAutoDefault(false);
+  button->setDefault(false);
+  if (options.raised) button->raise();
+  if (options.focused) button->setFocus(Qt::OtherFocusReason);
+  return button;
 }
 
 }  // namespace ui
