@@ -18,6 +18,12 @@ class FrameBox final : public QGroupBox {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  int captionTop() const;
+
+  mutable QString measuredFor_;  // the caption, face and density measured last
+  mutable int measuredTop_ = 0;
 };
 
 }  // namespace ui

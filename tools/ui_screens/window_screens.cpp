@@ -6,7 +6,8 @@
 //   cmake --build build --target ui_screens
 //   build/tools/ui_screens/ui_screens OUTPUT_DIR > OUTPUT_DIR/controls.txt
 //
-// Runs offscreen unless QT_QPA_PLATFORM names another platform. The results
+// Runs offscreen unless QT_QPA_PLATFORM names another platform (on Windows
+// on the Windows platform, under Wine too). The results
 // file of the run is written to OUTPUT_DIR.
 #include <cstdio>
 
@@ -57,7 +58,9 @@ void Save(QWidget* window, const QDir& dir, const QString& name) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+#ifndef _WIN32  // on Windows the Windows platform, the only one linked in
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
   QApplication application(argc, argv);
   app::SetUpApplication();
   const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
