@@ -1,5 +1,6 @@
 #include "ui/run_report_view.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include <QLocale>
@@ -19,9 +20,9 @@ void SetList(ResultsWindow& results, const calc::RunReport& report) {
   results.clearRows();
   results.addRow(FromUtf8(calc::kListHeaderRow));
   for (std::string_view rows = report.rows; !rows.empty();) {
-    const std::size_t end = rows.find('\n');
+    const std::size_t end = std::min(rows.find('\n'), rows.size());
     results.addRow(FromUtf8(rows.substr(0, end)));
-    rows.remove_prefix(end + 1);
+    rows.remove_prefix(std::min(end + 1, rows.size()));
   }
 }
 
