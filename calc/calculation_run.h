@@ -1,7 +1,9 @@
 #pragma once
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "calc/arithmetic_fault.h"
@@ -10,9 +12,6 @@
 #include "calc/types.h"
 
 namespace calc {
-
-inline constexpr std::string_view kCompletionMessage =
-    "Hesaplama Sonucu YELDUMAN.TXT dosyasina yazdirildi";
 
 // Receives the rows of a grid walk; returning false stops the walk.
 class RowSink {
@@ -28,19 +27,32 @@ struct GridOutcome {
 };
 
 // Walks the grid: X from 0.1 km, accumulated by += 0.1 while X <= Xmax;
-// Y = 0, 100, ..., 500 m at every X.
+// Y = 0, 100, ..., 500 m at every X, all six with the spread of that X.
 GridOutcome WalkGrid(const PlumeInputs& inputs, RowSink& sink);
 
 enum class RunOutcome { Completed, Refused, Faulted };
 
-// A message box for the user: a refused field, the completion, or a fault
-// that stopped the run.
-struct RunMessage {
-  enum class Kind { Refusal, Completion, Fault };
-  Kind kind;
-  std::string text;
-  bool operator==(const RunMessage&) const = default;
+// The causes of the message boxes a run shows; calc/user_messages.h words
+// them for the user.
+struct RefusedField {  // the first field the check refused
+  InputField field;
+  bool operator==(const RefusedField&) const = default;
 };
+struct Completion {  // the grid is written and the file closed
+  bool operator==(const Completion&) const = default;
+};
+struct FileFault {  // the results file was not created, or did not take all its bytes
+  enum class Step { Create, Write };
+  Step step;
+  std::optional<int> systemError;  // errno, when the system gave one
+  bool operator==(const FileFault&) const = default;
+};
+struct ArithmeticStop {  // a grid point's arithmetic faulted
+  ArithmeticFault fault;
+  int rowsWritten;
+  bool operator==(const ArithmeticStop&) const = default;
+};
+using RunMessage = std::variant<RefusedField, Completion, FileFault, ArithmeticStop>;
 
 // What a run made of the results list.
 enum class ListChange {
@@ -55,13 +67,19 @@ enum class ListChange {
 struct RunReport {
   RunOutcome outcome = RunOutcome::Faulted;
   ListChange list = ListChange::Kept;
-  std::vector<ResultRow> rows;
+  // The list's data rows as the window shows them, each followed by a line
+  // feed: the rows the file took, formatted once for both.
+  std::string rows;
   std::vector<RunMessage> messages;  // a refusal can be followed by a failed close
+
+  int rowCount() const;
 };
 
 // One click of HESAPLA: rewrite the results file and its header, check the
 // texts, walk the grid and close the file, all before anything is shown.
+// The list's values take `decimalSeparator`, the user's.
 RunReport RunCalculation(const InputTexts& texts, StabilityClass cls, AreaType area,
+                         std::string_view decimalSeparator,
                          const std::filesystem::path& resultsPath = kResultsFileName);
 
 }  // namespace calc

@@ -58,6 +58,9 @@ class Steps {
   }
 
   double Check(double result, double x, double y) {
+    // The common case first: no fault so far and a finite result.
+    if (fault_ == ArithmeticFault::None && std::isfinite(result)) [[likely]]
+      return result;
     if (fault_ != ArithmeticFault::None) return 0;
     if (std::isnan(result)) return Fail(ArithmeticFault::InvalidOperation);
     if (std::isinf(result) && std::isfinite(x) && std::isfinite(y))

@@ -32,16 +32,6 @@ bool IsRefused(InputField field, const std::string& text) {
 
 }  // namespace
 
-std::string_view RefusalMessage(InputField field) {
-  switch (field) {
-    case InputField::Distance: return "Max. Uzaklik Degerine DIKKAT!!!";
-    case InputField::WindSpeed: return "Rüzgar Degerine DIKKAT!!!";
-    case InputField::StackHeight: return "Baca Yükseklik Degerine DIKKAT!!!";
-    case InputField::EmissionRate: break;
-  }
-  return "Emisyon Çikis Degerine DIKKAT!!!";
-}
-
 std::optional<InputField> CheckInputs(const InputTexts& texts) {
   for (InputField field : kCheckOrder) {
     if (IsRefused(field, TextOf(texts, field))) return field;

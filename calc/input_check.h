@@ -1,7 +1,6 @@
 #pragma once
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "calc/types.h"
 
@@ -17,9 +16,6 @@ struct InputTexts {
 
 // The fields in the order in which they are checked.
 enum class InputField { Distance, WindSpeed, StackHeight, EmissionRate };
-
-// The message shown (title "HATA") when a field is refused.
-std::string_view RefusalMessage(InputField field);
 
 // The first refused field, or nothing when all four are accepted.
 std::optional<InputField> CheckInputs(const InputTexts& texts);

@@ -1,7 +1,6 @@
 #include "calc/results_file.h"
 
 #include <cerrno>
-#include <string>
 #include <system_error>
 
 namespace calc {
@@ -27,7 +26,7 @@ ResultsFile::~ResultsFile() {
 
 bool ResultsFile::open(const std::filesystem::path& path) {
   if (file_ != nullptr) close();
-  error_.clear();
+  error_.reset();
   file_ = CreateForWriting(path);
   if (file_ == nullptr) {
     int err = errno;
@@ -60,7 +59,7 @@ bool ResultsFile::flush() {
 }
 
 bool ResultsFile::close() {
-  if (file_ == nullptr) return error_.empty();
+  if (file_ == nullptr) return !error_;
   // The last buffer reaches the disk only here, so a full disk often shows
   // at this point and not at any earlier write.
   const bool flushed = std::fflush(file_) == 0 && !std::ferror(file_);
@@ -73,33 +72,8 @@ bool ResultsFile::close() {
   return flushed && closed;
 }
 
-namespace {
-
-// The reason in the user's language. The C library's own wording is English
-// on most systems, so the causes a student can meet are named here; any other
-// keeps its number for whoever helps them.
-std::string Reason(int err) {
-  switch (err) {
-    case ENOSPC: return "diskte yer kalmadı";
-    case EACCES:
-    case EPERM: return "yazma izni yok";
-    case EROFS: return "salt okunur dosya sistemi";
-    case EISDIR: return "bu adda bir klasör var";
-    case ENOENT: return "klasör bulunamadı";
-    case EFBIG: return "dosya boyutu sınırı aşıldı";
-#ifdef EDQUOT
-    case EDQUOT: return "disk kotası doldu";
-#endif
-    case EIO: return "giriş/çıkış hatası";
-    case 0: return "yazma hatası";
-    default: return "sistem hatası " + std::to_string(err);
-  }
-}
-
-}  // namespace
-
 void ResultsFile::fail(int err) {
-  if (error_.empty()) error_ = Reason(err);
+  if (!error_) error_ = err;
 }
 
 }  // namespace calc

@@ -1,12 +1,14 @@
 #pragma once
 #include <cstdio>
 #include <filesystem>
-#include <string>
+#include <optional>
 #include <string_view>
 
 namespace calc {
 
-inline constexpr const char* kResultsFileName = "yelduman.txt";
+// The results file's name, in the working directory; the messages to the
+// user name it from here.
+inline constexpr std::string_view kResultsFileName = "yelduman.txt";
 
 // The results file, open for sequential output for the length of one run.
 // Writes are checked where a failure shows: after every line and at the
@@ -26,12 +28,13 @@ class ResultsFile {
   bool flush();
   // Flushes and closes; false when the data did not all reach the file.
   bool close();
-  const std::string& error() const { return error_; }
+  // The system's error number (errno) of the first failure since open.
+  const std::optional<int>& error() const { return error_; }
 
  private:
   void fail(int err);
   std::FILE* file_ = nullptr;
-  std::string error_;
+  std::optional<int> error_;
 };
 
 }  // namespace calc

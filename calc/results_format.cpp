@@ -5,6 +5,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
+#include <iterator>
 #include <string_view>
 
 namespace calc {
@@ -13,63 +15,34 @@ namespace {
 constexpr int kMaxSignificantDigits = 17;  // enough to tell any two doubles apart
 constexpr int kDistanceDigits = 15;
 constexpr int kValueDigits = 7;
-// Below 10^-4 a number is written in exponent form, as the C library does.
-constexpr int kLowestFixedPower = -4;
 
-// Room for any number at 17 digits in either form, sign and exponent included.
-constexpr std::size_t kNumberRoom = 32;
+constexpr std::size_t kNumberRoom = FormattedRow::kNumberRoom;
+constexpr std::size_t kOffsetRoom = 16;  // any int
+
+// 10^(N-1) for N = 1 to 17: a number below it rounded to N digits keeps the
+// fixed form.
+constexpr double kFixedFormLimit[] = {1e0, 1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7, 1e8,
+                                      1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16};
+static_assert(std::size(kFixedFormLimit) == kMaxSignificantDigits);
 
 // Writes a finite non-zero number rounded to N significant digits at `out`
-// and returns the end. Everything stays in the caller's buffer: a 20 km run
-// formats some 3600 numbers and each heap allocation would show.
+// and returns the end: the exact binary value rounded once (ties to even),
+// trailing zeros and a bare point dropped, exponent form once it needs more
+// than N integer digits or lies below 10^-4, the exponent of at least two
+// digits; printf's %.NG in the C locale, whatever the process locale.
+// Everything stays in the caller's buffer: a 20 km run formats some 3600
+// numbers and each heap allocation would show.
 char* WriteRounded(char* out, double value, int digits) {
-  // d.ddddde+xx: the exact binary value rounded once, ties to even.
-  std::array<char, kNumberRoom> sci{};
-  const auto res = std::to_chars(sci.data(), sci.data() + sci.size(), value,
-                                 std::chars_format::scientific, digits - 1);
-  const char* p = sci.data();
-  if (*p == '-') *out++ = *p++;
-  // Collect the mantissa digits without the point, then drop trailing zeros.
-  std::array<char, kNumberRoom> mant{};
-  int count = 0;
-  for (; *p != 'e'; ++p) {
-    if (*p != '.') mant[static_cast<std::size_t>(count++)] = *p;
+  char* const end =
+      std::to_chars(out, out + kNumberRoom, value, std::chars_format::general, digits).ptr;
+  // Only the exponent form has a letter, E in capitals; every row's number
+  // but an absurd value has the fixed form, known without reading it back.
+  const double magnitude = std::fabs(value);
+  if (magnitude >= 1e-4 && magnitude < kFixedFormLimit[digits - 1]) return end;
+  for (char* e = end - 1; e >= out && e >= end - 5; --e) {
+    if (*e == 'e') *e = 'E';
   }
-  while (count > 1 && mant[static_cast<std::size_t>(count - 1)] == '0') --count;
-  int power = 0;
-  const bool negativePower = p[1] == '-';
-  std::from_chars(p + 2, res.ptr, power);
-  if (negativePower) power = -power;
-
-  if (power >= digits || power < kLowestFixedPower) {
-    // d.ddd E+xx, with at least two exponent digits.
-    *out++ = mant[0];
-    if (count > 1) {
-      *out++ = '.';
-      out = std::copy(mant.begin() + 1, mant.begin() + count, out);
-    }
-    *out++ = 'E';
-    *out++ = power < 0 ? '-' : '+';
-    const int magnitude = std::abs(power);
-    if (magnitude < 10) *out++ = '0';
-    return std::to_chars(out, out + 4, magnitude).ptr;
-  }
-  if (power < 0) {
-    // A zero before the point of a number below 1.
-    *out++ = '0';
-    *out++ = '.';
-    out = std::fill_n(out, -power - 1, '0');
-    return std::copy(mant.begin(), mant.begin() + count, out);
-  }
-  const int integerDigits = power + 1;
-  for (int i = 0; i < integerDigits; ++i) {
-    *out++ = i < count ? mant[static_cast<std::size_t>(i)] : '0';
-  }
-  if (count > integerDigits) {
-    *out++ = '.';
-    out = std::copy(mant.begin() + integerDigits, mant.begin() + count, out);
-  }
-  return out;
+  return end;
 }
 
 char* WriteNumber(char* out, double value, int significantDigits) {
@@ -84,52 +57,8 @@ char* WriteNumber(char* out, double value, int significantDigits) {
   return WriteRounded(out, value, std::clamp(significantDigits, 1, kMaxSignificantDigits));
 }
 
-char* WriteOffset(char* out, int offset) { return std::to_chars(out, out + 12, offset).ptr; }
-
-// The three fields of a row, formatted into buffers of its own.
-class FormattedRow {
- public:
-  explicit FormattedRow(const ResultRow& row);
-  std::string_view distance() const { return {distance_.data(), distanceLength_}; }
-  std::string_view offset() const { return {offset_.data(), offsetLength_}; }
-  std::string_view value() const { return {value_.data(), valueLength_}; }
-
- private:
-  std::array<char, kNumberRoom> distance_{};
-  std::array<char, kNumberRoom> offset_{};
-  std::array<char, kNumberRoom> value_{};
-  std::size_t distanceLength_ = 0;
-  std::size_t offsetLength_ = 0;
-  std::size_t valueLength_ = 0;
-};
-
-FormattedRow::FormattedRow(const ResultRow& row) {
-  distanceLength_ = static_cast<std::size_t>(
-      WriteNumber(distance_.data(), row.distance, kDistanceDigits) - distance_.data());
-  offsetLength_ =
-      static_cast<std::size_t>(WriteOffset(offset_.data(), row.offset) - offset_.data());
-  valueLength_ =
-      static_cast<std::size_t>(WriteNumber(value_.data(), row.value, kValueDigits) - value_.data());
-}
-
-std::string FileLine(const FormattedRow& row) {
-  std::string line;
-  line.reserve(row.distance().size() + row.offset().size() + row.value().size() + 4);
-  line.append(row.distance()).append(",").append(row.offset()).append(",");
-  return line.append(row.value()).append("\r\n");
-}
-
-std::string ListText(const FormattedRow& row, std::string_view decimalSeparator) {
-  std::string text;
-  text.reserve(row.distance().size() + row.offset().size() + row.value().size() + 8);
-  text.append(" ").append(row.distance()).append("\t ").append(row.offset()).append("\t");
-  // Only the value's decimal point follows the user's locale.
-  const std::string_view value = row.value();
-  const std::size_t point = value.find('.');
-  if (point == std::string_view::npos) return text.append(value);
-  return text.append(value.substr(0, point))
-      .append(decimalSeparator)
-      .append(value.substr(point + 1));
+char* WriteOffset(char* out, int offset) {
+  return std::to_chars(out, out + kOffsetRoom, offset).ptr;
 }
 
 }  // namespace
@@ -141,10 +70,48 @@ std::string FormatNumber(double value, int significantDigits) {
 
 std::string FormatValue(float value) { return FormatNumber(value, kValueDigits); }
 
-std::string FileRowLine(const ResultRow& row) { return FileLine(FormattedRow(row)); }
+FormattedRow::FormattedRow(const ResultRow& row) {
+  char* const start = line_.data();
+  char* out = WriteNumber(start, row.distance, kDistanceDigits);
+  distanceEnd_ = static_cast<std::uint8_t>(out - start);
+  *out++ = ',';
+  out = WriteOffset(out, row.offset);
+  offsetEnd_ = static_cast<std::uint8_t>(out - start);
+  *out++ = ',';
+  out = WriteNumber(out, row.value, kValueDigits);
+  valueEnd_ = static_cast<std::uint8_t>(out - start);
+  valuePoint_ = static_cast<std::uint8_t>(std::find(start + offsetEnd_ + 1, out, '.') - start);
+  out = std::copy_n("\r\n", 2, out);
+  lineEnd_ = static_cast<std::uint8_t>(out - start);
+  // The list's row moves each number as a block of its room; past the line
+  // those blocks read these bytes, which they then leave behind.
+  std::memset(out, 0, kNumberRoom);
+}
 
-std::string ListRowText(const ResultRow& row, std::string_view decimalSeparator) {
-  return ListText(FormattedRow(row), decimalSeparator);
+void FormattedRow::appendListRow(std::string& list, std::string_view decimalSeparator) const {
+  // Built in place up to the value's point and appended in one piece. Each
+  // number is moved as a block of a fixed size, which needs no call, and the
+  // next piece overwrites what the block carried past the number's end.
+  std::array<char, kLineRoom> row;
+  char* out = row.data();
+  *out++ = ' ';
+  std::memcpy(out, line_.data(), kNumberRoom);
+  out += distanceEnd_;
+  *out++ = '\t';
+  *out++ = ' ';
+  std::memcpy(out, line_.data() + distanceEnd_ + 1, kOffsetRoom);
+  out += offsetEnd_ - distanceEnd_ - 1;
+  *out++ = '\t';
+  // Only the value's decimal point follows the user's locale.
+  std::memcpy(out, line_.data() + offsetEnd_ + 1, kNumberRoom);
+  out += valuePoint_ - offsetEnd_ - 1;
+  if (valuePoint_ == valueEnd_) {
+    *out++ = '\n';
+    list.append(row.data(), static_cast<std::size_t>(out - row.data()));
+    return;
+  }
+  list.append(row.data(), static_cast<std::size_t>(out - row.data())).append(decimalSeparator);
+  list.append(line_.data() + valuePoint_ + 1, valueEnd_ - valuePoint_ - 1u) += '\n';
 }
 
 }  // namespace calc

@@ -1,4 +1,7 @@
 #pragma once
+#include <array>
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -20,11 +23,34 @@ std::string FormatNumber(double value, int significantDigits);
 
 std::string FormatValue(float value);  // 7 significant digits
 
-// "distance,offset,value" followed by CR LF.
-std::string FileRowLine(const ResultRow& row);
+// One row's three numbers, each formatted once with a period: the file's
+// line and the list's row are both built from them.
+class FormattedRow {
+ public:
+  // Room for any number at 17 digits in either form, sign and exponent
+  // included; for a row's line with room to spare.
+  static constexpr std::size_t kNumberRoom = 32;
+  static constexpr std::size_t kLineRoom = 4 * kNumberRoom;
 
-// " distance", tab, " offset", tab, value, with the value's period replaced
-// by the caller's decimal separator (the user's locale).
-std::string ListRowText(const ResultRow& row, std::string_view decimalSeparator);
+  explicit FormattedRow(const ResultRow& row);
+
+  // "distance,offset,value" followed by CR LF.
+  std::string_view fileLine() const { return {line_.data(), lineEnd_}; }
+
+  // Appends the list's row and a line feed: " distance", tab, " offset",
+  // tab, value, with the value's period replaced by the caller's decimal
+  // separator (the user's locale).
+  void appendListRow(std::string& list, std::string_view decimalSeparator) const;
+
+ private:
+  // The file's line, the numbers between its commas, then room left blank.
+  std::array<char, kLineRoom> line_;
+  // Where the numbers end in it, the value's decimal point (or its end) and the line's end.
+  std::uint8_t distanceEnd_ = 0;
+  std::uint8_t offsetEnd_ = 0;
+  std::uint8_t valueEnd_ = 0;
+  std::uint8_t valuePoint_ = 0;
+  std::uint8_t lineEnd_ = 0;
+};
 
 }  // namespace calc

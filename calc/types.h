@@ -10,6 +10,25 @@ inline constexpr StabilityClass kAllClasses[] = {StabilityClass::A, StabilityCla
                                                  StabilityClass::C, StabilityClass::D,
                                                  StabilityClass::E, StabilityClass::F};
 
+// One entry per class, each named for it: every coefficient table of the
+// spread laws has this shape, written {.A = ..., .B = ..., ..., .F = ...}.
+template <class Entry>
+struct PerClass {
+  Entry A, B, C, D, E, F;
+
+  constexpr const Entry& operator[](StabilityClass cls) const {
+    switch (cls) {
+      case StabilityClass::A: return A;
+      case StabilityClass::B: return B;
+      case StabilityClass::C: return C;
+      case StabilityClass::D: return D;
+      case StabilityClass::E: return E;
+      case StabilityClass::F: break;
+    }
+    return F;
+  }
+};
+
 // Urban when "Kentsel Alan" is selected, Rural otherwise.
 enum class AreaType { Urban, Rural };
 

@@ -1,7 +1,6 @@
 #include "calc/urban_spread.h"
 
 #include <cmath>
-#include <iterator>
 
 namespace calc {
 namespace {
@@ -28,9 +27,8 @@ constexpr UrbanLaws kClassC{{0.22, 0.0004, -0.5, true}, {0.20, 0, 0, false}};
 constexpr UrbanLaws kClassD{{0.16, 0.0004, -0.5, true}, {0.14, 0.0003, -0.5, true}};
 constexpr UrbanLaws kClassE{{0.11, 0.0004, -0.5, true}, {0.08, 0.0015, -0.5, true}};
 
-// Indexed by StabilityClass, A to F.
-constexpr UrbanLaws kUrbanTable[] = {kClassA, kClassA, kClassC, kClassD, kClassE, kClassE};
-static_assert(std::size(kUrbanTable) == std::size(kAllClasses));
+constexpr PerClass<UrbanLaws> kUrbanLaws{
+    .A = kClassA, .B = kClassA, .C = kClassC, .D = kClassD, .E = kClassE, .F = kClassE};
 
 // The grid distance X is in kilometres; the factor 1000 turns each product
 // into metres at the place the law has it, and the order is kept as it is
@@ -46,11 +44,8 @@ Metres Evaluate(const UrbanLaw& law, Kilometres X) {
 }  // namespace
 
 SpreadParameters UrbanSpread(StabilityClass cls, Kilometres X) {
-  const UrbanLaws& laws = kUrbanTable[static_cast<int>(cls)];
-  SpreadParameters spread;
-  spread.sigmaY = Evaluate(laws.sigmaY, X);
-  spread.sigmaZ = Evaluate(laws.sigmaZ, X);
-  return spread;
+  const UrbanLaws& laws = kUrbanLaws[cls];
+  return {.sigmaY = Evaluate(laws.sigmaY, X), .sigmaZ = Evaluate(laws.sigmaZ, X)};
 }
 
 }  // namespace calc

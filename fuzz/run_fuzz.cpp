@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   const calc::InputTexts texts{parts[0], parts[1], parts[2], parts[3]};
 
-  const calc::RunReport report = calc::RunCalculation(texts, cls, area, ResultsPath());
+  const calc::RunReport report = calc::RunCalculation(texts, cls, area, ".", ResultsPath());
   const calc::RunOutcome outcome = report.outcome;
   if (report.messages.size() != 1 || report.list == calc::ListChange::Kept) std::abort();
 
@@ -77,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ++lines;
     start = end + 2;
   }
-  if (lines != static_cast<int>(report.rows.size()) || lines > 6 * 199) std::abort();
+  if (lines != report.rowCount() || lines > 6 * 199) std::abort();
   if (outcome == calc::RunOutcome::Completed && lines % 6 != 0) std::abort();
   return 0;
 }

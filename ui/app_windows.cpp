@@ -36,8 +36,9 @@ ResultsWindow& AppWindows::resultsWindow() {
 }
 
 void AppWindows::runCalculation() {
-  const calc::RunReport report = calc::RunCalculation(
-      mainWindow_.inputTexts(), mainWindow_.stabilityClass(), mainWindow_.areaType());
+  const calc::RunReport report =
+      calc::RunCalculation(mainWindow_.inputTexts(), mainWindow_.stabilityClass(),
+                           mainWindow_.areaType(), ListDecimalSeparator());
   ShowRunReport(report, &mainWindow_, [this]() -> ResultsWindow& { return resultsWindow(); });
 }
 

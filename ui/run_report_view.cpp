@@ -1,12 +1,13 @@
 #include "ui/run_report_view.h"
 
-#include <string>
+#include <algorithm>
 #include <string_view>
 
 #include <QLocale>
 #include <QMessageBox>
 
 #include "calc/results_format.h"
+#include "calc/user_messages.h"
 #include "ui/controls.h"
 #include "ui/results_window.h"
 #include "ui/utf8.h"
@@ -14,22 +15,14 @@
 namespace ui {
 namespace {
 
-std::string_view TitleOf(calc::RunMessage::Kind kind) {
-  switch (kind) {
-    case calc::RunMessage::Kind::Completion: return "IS TAMAM";
-    case calc::RunMessage::Kind::Refusal:
-    case calc::RunMessage::Kind::Fault: break;
-  }
-  return "HATA";
-}
-
-// The header row, then each row with the user's decimal separator.
+// The header row, then each row as the run wrote it.
 void SetList(ResultsWindow& results, const calc::RunReport& report) {
   results.clearRows();
   results.addRow(FromUtf8(calc::kListHeaderRow));
-  const std::string separator = QLocale().decimalPoint().toStdString();
-  for (const calc::ResultRow& row : report.rows) {
-    results.addRow(FromUtf8(calc::ListRowText(row, separator)));
+  for (std::string_view rows = report.rows; !rows.empty();) {
+    const std::size_t end = std::min(rows.find('\n'), rows.size());
+    results.addRow(FromUtf8(rows.substr(0, end)));
+    rows.remove_prefix(std::min(end + 1, rows.size()));
   }
 }
 
@@ -43,11 +36,13 @@ void ShowMessage(QWidget* owner, std::string_view title, std::string_view text) 
 
 }  // namespace
 
+std::string ListDecimalSeparator() { return QLocale().decimalPoint().toStdString(); }
+
 void ShowRunReport(const calc::RunReport& report, QWidget* boxOwner,
                    const std::function<ResultsWindow&()>& resultsWindow) {
   if (report.list != calc::ListChange::Kept) SetList(resultsWindow(), report);
   for (const calc::RunMessage& message : report.messages) {
-    ShowMessage(boxOwner, TitleOf(message.kind), message.text);
+    ShowMessage(boxOwner, calc::MessageTitle(message), calc::MessageText(message));
   }
   if (report.outcome == calc::RunOutcome::Completed) BringUp(&resultsWindow());
 }

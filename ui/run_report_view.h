@@ -1,6 +1,7 @@
 #pragma once
 // The windows' side of a calculation run: what the user sees of its report.
 #include <functional>
+#include <string>
 
 #include "calc/calculation_run.h"
 
@@ -9,6 +10,9 @@ class QWidget;
 namespace ui {
 
 class ResultsWindow;
+
+// The user's decimal separator (UTF-8), for the values of the results list.
+std::string ListDecimalSeparator();
 
 // Sets the results list (or leaves it as it was), shows each message in turn
 // as a box over `boxOwner` and waits for it, and on completion brings the

@@ -8,38 +8,37 @@
 #include <string>
 #include <vector>
 
-#include "calc/results_format.h"
+#include "calc/user_messages.h"
 #include "testing/file_faults.h"
 #include "testing/temp_dir.h"
 
 namespace calc {
 
-void PrintTo(const RunMessage& m, std::ostream* os) { *os << int(m.kind) << ":" << m.text; }
+void PrintTo(const RunMessage& m, std::ostream* os) { *os << MessageText(m); }
 
 namespace {
 
 namespace fs = std::filesystem;
 using enum StabilityClass;
-using Kind = RunMessage::Kind;
 constexpr AreaType kUrban = AreaType::Urban, kRural = AreaType::Rural;
 using testing_support::ReadBytes;
 using Messages = std::vector<RunMessage>;
 
 constexpr const char* kHeader = "\"X\",\"Y\",\"Disp\"\r\n";
-const RunMessage kCompleted{Kind::Completion, "Hesaplama Sonucu YELDUMAN.TXT dosyasina yazdirildi"};
+const RunMessage kCompleted = Completion{};
 
 InputTexts Texts(const char* distance, const char* windSpeed = "5", const char* stackHeight = "50",
                  const char* emissionRate = "1") {
   return {distance, windSpeed, stackHeight, emissionRate};
 }
 
-size_t CountLines(const std::string& bytes) { return std::ranges::count(bytes, '\n'); }
+int CountLines(const std::string& bytes) { return int(std::ranges::count(bytes, '\n')); }
 
 class RunTest : public ::testing::Test {
  protected:
   fs::path file() const { return dir.path() / "yelduman.txt"; }
   RunOutcome Run(const InputTexts& texts, StabilityClass cls = D, AreaType area = kUrban) {
-    report = RunCalculation(texts, cls, area, file());
+    report = RunCalculation(texts, cls, area, ".", file());
     return report.outcome;
   }
   testing_support::TempDir dir;
@@ -50,12 +49,23 @@ class RunTest : public ::testing::Test {
 TEST_F(RunTest, AbsolutePathInAFolderNamedInTurkish) {
   const fs::path folder = fs::absolute(dir.path() / fs::path(u8"Öğrenci Çalışmaları"));
   fs::create_directory(folder);
-  ASSERT_EQ(RunCalculation(Texts("0.1"), D, kUrban, folder / "yelduman.txt").outcome,
+  ASSERT_EQ(RunCalculation(Texts("0.1"), D, kUrban, ".", folder / "yelduman.txt").outcome,
             RunOutcome::Completed);
-  EXPECT_EQ(CountLines(ReadBytes(folder / "yelduman.txt")), 7u);
+  EXPECT_EQ(CountLines(ReadBytes(folder / "yelduman.txt")), 7);
 }
 
 #ifndef _WIN32
+// The file whose lines the list's rows (with a period) show: " X\t Y\tDisp" is "X,Y,Disp" CR LF.
+std::string FileOfList(std::string_view rows) {
+  std::string file = kHeader;
+  for (const char c : rows) {
+    if (c == '\t') file += ',';
+    else if (c == '\n') file += "\r\n";
+    else if (c != ' ') file += c;
+  }
+  return file;
+}
+
 // Never a completion or the results window; the list keeps its rows when the
 // header never reached the file, and otherwise holds the rows the file took,
 // no more; no descriptor stays open, and the next run completes.
@@ -63,18 +73,15 @@ TEST_F(RunTest, FileFaultsStopTheRun) {
   using testing_support::StdioCall;
   using enum StdioCall;
   constexpr ListChange kKept = ListChange::Kept, kRows = ListChange::HeaderAndRows;
-  const RunMessage notCreated{
-      Kind::Fault, "Sonuç dosyası yelduman.txt oluşturulamadı.\n(bu adda bir klasör var)"};
-  const std::string notWritten = "Sonuç dosyası yelduman.txt yazılamadı.\n";
-  const RunMessage overLimit{Kind::Fault, notWritten + "(dosya boyutu sınırı aşıldı)"};
-  const RunMessage fullDisk{Kind::Fault, notWritten + "(diskte yer kalmadı)"};
-  const RunMessage ioError{Kind::Fault, notWritten + "(giriş/çıkış hatası)"};
+  using enum FileFault::Step;
+  const RunMessage notCreated = FileFault{Create, EISDIR}, overLimit = FileFault{Write, EFBIG},
+                   fullDisk = FileFault{Write, ENOSPC}, ioError = FileFault{Write, EIO};
   // The file is a folder or /dev/full, or one stdio call, after `before` of its kind, is refused:
   // the 31st write (the header, then 30 rows), or the last flush, which alone meets the rows.
   // clang-format off
   const struct {
     const char* stage; const char* xmax; StdioCall call; int before, err;
-    Messages messages; ListChange list; size_t rows;
+    Messages messages; ListChange list; int rows;
   } cases[] = {
       {"folder", "20", Fwrite, 0, 0, {notCreated}, kKept, 0},
       {"folder", "", Fwrite, 0, 0, {notCreated}, kKept, 0},
@@ -82,7 +89,7 @@ TEST_F(RunTest, FileFaultsStopTheRun) {
       {"write", "20", Fwrite, 1 + 30, ENOSPC, {fullDisk}, kRows, 30},
       {"last flush", "1", Fflush, 1, EFBIG, {overLimit}, kRows, 60},
       {"close", "1", Fclose, 0, EIO, {ioError}, kRows, 60},
-      {"close", "", Fclose, 0, EIO, {{Kind::Refusal, "Max. Uzaklik Degerine DIKKAT!!!"}, ioError},
+      {"close", "", Fclose, 0, EIO, {RefusedField{InputField::Distance}, ioError},
        ListChange::HeaderOnly, 0},
   };
   // clang-format on
@@ -98,11 +105,9 @@ TEST_F(RunTest, FileFaultsStopTheRun) {
     testing_support::RefuseStdio(c.call, 0, 0);
     EXPECT_EQ(report.messages, c.messages);
     EXPECT_EQ(report.list, c.list);
-    EXPECT_EQ(report.rows.size(), c.rows);
+    EXPECT_EQ(report.rowCount(), c.rows);
     if (c.err != 0) {
-      std::string written = kHeader;
-      for (const ResultRow& row : report.rows) written += FileRowLine(row);
-      EXPECT_EQ(ReadBytes(file()), written);
+      EXPECT_EQ(ReadBytes(file()), FileOfList(report.rows));
     }
     EXPECT_EQ(testing_support::DescriptorsOpenOn(file()), 0);
     fs::remove(file());
@@ -118,9 +123,8 @@ TEST_F(RunTest, FileFaultsStopTheRun) {
 
 // C or its value in micrograms leaves the float range; the report counts the rows written.
 TEST_F(RunTest, ArithmeticOverflowStopsTheRunWhereItOccurs) {
-  const std::string overflow = "Hesaplama aritmetik hata nedeniyle durduruldu: sayı taşması.\n";
   // clang-format off
-  const struct { InputTexts texts; StabilityClass cls; AreaType area; size_t rows; } cases[] = {
+  const struct { InputTexts texts; StabilityClass cls; AreaType area; int rows; } cases[] = {
       // A tiny wind makes C too large for a float at the first point, and
       // a huge stack (Z - H)^2 too large for a double.
       {Texts("20", "1e-30", "50", "1e40"), D, kUrban, 0},
@@ -134,17 +138,15 @@ TEST_F(RunTest, ArithmeticOverflowStopsTheRunWhereItOccurs) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.rows);
     EXPECT_EQ(Run(c.texts, c.cls, c.area), RunOutcome::Faulted);
-    EXPECT_EQ(
-        report.messages,
-        (Messages{{Kind::Fault, overflow + std::to_string(c.rows) + " satır dosyaya yazıldı."}}));
+    EXPECT_EQ(report.messages, (Messages{ArithmeticStop{ArithmeticFault::Overflow, c.rows}}));
     EXPECT_EQ(CountLines(ReadBytes(file())), 1 + c.rows);
     EXPECT_EQ(report.list, ListChange::HeaderAndRows);
-    EXPECT_EQ(report.rows.size(), c.rows);
+    EXPECT_EQ(report.rowCount(), c.rows);
   }
   // The file was closed: the next run rewrites it.
   EXPECT_EQ(Run(Texts("1")), RunOutcome::Completed);
   EXPECT_EQ(report.messages, Messages{kCompleted});
-  EXPECT_EQ(CountLines(ReadBytes(file())), 61u);
+  EXPECT_EQ(CountLines(ReadBytes(file())), 61);
 }
 
 }  // namespace

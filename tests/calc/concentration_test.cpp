@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "calc/results_format.h"
-#include "calc/rural_sigma_z.h"
 #include "calc/rural_spread.h"
 #include "calc/urban_spread.h"
 #include "testing/grid_distance.h"
@@ -41,8 +40,8 @@ TEST(Concentration, GoldenValues) {
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << (c.area == kUrban ? "urban" : "rural") << " class "
                                     << int(c.cls) << " X " << c.X << " Y " << c.Y);
-    const SpreadParameters rural{RuralSigmaY(c.cls, c.X), RuralSigmaZ(c.cls, c.X)};
-    const SpreadParameters spread = c.area == kUrban ? UrbanSpread(c.cls, c.X) : rural;
+    const SpreadParameters spread =
+        c.area == kUrban ? UrbanSpread(c.cls, c.X) : RuralSpread(c.cls, c.X);
     const PlumeInputs in{.windSpeed = 5, .stackHeight = 50, .emissionRate = c.Q};
     const Concentration C = GroundConcentration(in, spread, c.Y);
     ASSERT_EQ(C.fault, None);

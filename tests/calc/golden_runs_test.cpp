@@ -4,9 +4,9 @@
 #include <iostream>
 
 #include "calc/results_file.h"
+#include "testing/golden_table.h"
 #include "testing/temp_dir.h"
 #include "tests/calc/golden_runs_table.h"
-#include "tools/golden_runs/golden_table.h"
 
 namespace golden_runs {
 namespace {

@@ -42,8 +42,11 @@ TEST(ResultsFormat, FileLineAndListRow) {
   };
   // clang-format on
   for (const auto& c : cases) {
-    EXPECT_EQ(FileRowLine(c.row), c.fileLine);
-    EXPECT_EQ(ListRowText(c.row, ","), c.listRow);
+    const FormattedRow text(c.row);
+    EXPECT_EQ(text.fileLine(), c.fileLine);
+    std::string list = "before\n";
+    text.appendListRow(list, ",");
+    EXPECT_EQ(list, "before\n" + std::string(c.listRow) + "\n");
   }
 }
 
@@ -54,14 +57,15 @@ TEST(ResultsFormat, PeriodsUnderTurkishLocale) {
     GTEST_SKIP() << "no Turkish locale here (tr_TR.UTF-8, Turkish_Turkey.1254)";
   const std::string decimalPoint = std::localeconv()->decimal_point;
   const double point = ReadNumber("2.5").value, comma = ReadNumber("2,5").value;
-  const std::string file = FileRowLine({5999.9999999999945, 0, 3529.080078125f});
-  const std::string list = ListRowText({5999.9999999999945, 100, 0.37f}, ".");
+  const std::string file(FormattedRow({5999.9999999999945, 0, 3529.080078125f}).fileLine());
+  std::string list;
+  FormattedRow({5999.9999999999945, 100, 0.37f}).appendListRow(list, ".");
   std::setlocale(LC_ALL, "C");
   ASSERT_EQ(decimalPoint, ",") << "the locale did not take effect";
   EXPECT_EQ(point, 2.5);
   EXPECT_EQ(comma, 2);
   EXPECT_EQ(file, "5999.99999999999,0,3529.08\r\n");
-  EXPECT_EQ(list, " 5999.99999999999\t 100\t0.37");
+  EXPECT_EQ(list, " 5999.99999999999\t 100\t0.37\n");
 }
 
 }  // namespace

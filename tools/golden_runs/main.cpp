@@ -12,8 +12,8 @@
 
 #include "calc/results_file.h"
 #include "calc/results_format.h"
+#include "testing/golden_table.h"
 #include "testing/temp_dir.h"
-#include "tools/golden_runs/golden_table.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "calc/rural_sigma_z.h"
+#include "calc/rural_spread.h"
 
 #include <cmath>
 #include <iomanip>
@@ -14,12 +14,13 @@ using enum StabilityClass;
 // Per class each band ends where the next farther one begins, the farthest
 // open above and the nearest open below: every distance is held once.
 TEST(RuralSigmaZ, BandsMeetWithoutGapOrOverlap) {
-  const auto t = RuralSigmaZTable();
-  for (std::size_t i = 0; i < t.size(); ++i) {
-    const bool farthest = i == 0 || t[i].cls != t[i - 1].cls;
-    const bool nearest = i + 1 == t.size() || t[i].cls != t[i + 1].cls;
-    EXPECT_EQ(t[i].upper, farthest ? std::nullopt : t[i - 1].lower) << "row " << i;
-    EXPECT_EQ(t[i].lower.has_value(), !nearest) << "row " << i;
+  for (const StabilityClass cls : kAllClasses) {
+    const auto t = RuralSigmaZBands(cls);
+    ASSERT_FALSE(t.empty());
+    for (std::size_t i = 0; i < t.size(); ++i) {
+      EXPECT_EQ(t[i].upper, i == 0 ? std::nullopt : t[i - 1].lower) << "row " << i;
+      EXPECT_EQ(t[i].lower.has_value(), i + 1 < t.size()) << "row " << i;
+    }
   }
 }
 
@@ -51,7 +52,7 @@ TEST(RuralSigmaZ, BandsAndBoundsTheRunsDoNotShow) {
   };
   // clang-format on
   for (const auto& c : cases) {
-    EXPECT_EQ(RuralSigmaZ(c.cls, c.X), c.sigmaZ)
+    EXPECT_EQ(RuralSpread(c.cls, c.X).sigmaZ, c.sigmaZ)
         << "class "
         << "ABCDEF"[static_cast<int>(c.cls)] << " X " << std::setprecision(17) << c.X;
   }

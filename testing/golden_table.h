@@ -1,7 +1,7 @@
 #pragma once
-// The golden runs' table, read by its generator (main.cpp) and by the test
-// that performs every run of it (tests/calc/golden_runs_test.cpp); both link
-// this library.
+// The golden runs' table, read by its generator (tools/golden_runs) and by
+// the test that performs every run of it (tests/calc/golden_runs_test.cpp);
+// both link this library.
 //
 // Golden runs: clicks of HESAPLA with fixed texts and selections, each
 // reduced to what a user can see of it (the outcome, the number of rows, the

@@ -1,8 +1,9 @@
-#include "tools/golden_runs/golden_table.h"
+#include "testing/golden_table.h"
 
 #include <charconv>
 #include <cstdint>
 #include <iterator>
+#include <variant>
 
 #include "calc/calculation_run.h"
 #include "calc/results_format.h"
@@ -56,10 +57,9 @@ std::string OutcomeOf(const calc::RunReport& report) {
     case calc::RunOutcome::Faulted: return "faulted";
     case calc::RunOutcome::Refused: break;
   }
+  const auto& refused = std::get<calc::RefusedField>(report.messages.front());
   for (const auto& f : kFieldNames) {
-    if (calc::RefusalMessage(f.field) == report.messages.front().text) {
-      return "refused " + std::string(f.name);
-    }
+    if (f.field == refused.field) return "refused " + std::string(f.name);
   }
   return "refused ?";
 }
@@ -67,9 +67,7 @@ std::string OutcomeOf(const calc::RunReport& report) {
 // The list's rows as the window receives them, value with a period.
 std::string ListText(const calc::RunReport& report) {
   if (report.list == calc::ListChange::Kept) return {};
-  std::string list = std::string(calc::kListHeaderRow) + "\n";
-  for (const calc::ResultRow& row : report.rows) list += calc::ListRowText(row, ".") + "\n";
-  return list;
+  return std::string(calc::kListHeaderRow) + "\n" + report.rows;
 }
 
 }  // namespace
@@ -135,7 +133,7 @@ std::vector<GoldenRun> ParseGoldenRuns(std::string_view table, std::string& erro
 }
 
 GoldenResult PerformGoldenRun(const GoldenInputs& in, const std::filesystem::path& file) {
-  const calc::RunReport report = calc::RunCalculation(in.texts, in.cls, in.area, file);
+  const calc::RunReport report = calc::RunCalculation(in.texts, in.cls, in.area, ".", file);
   GoldenResult r;
   r.outcome = OutcomeOf(report);
   const std::string bytes = testing_support::ReadBytes(file);
