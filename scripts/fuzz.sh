@@ -5,9 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-30}"
 scripts/install-deps.sh --test
-CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DYELDUMAN_FUZZ=ON \
-  -DYELDUMAN_BUILD_UI=OFF -DYELDUMAN_BUILD_TESTS=OFF -DYELDUMAN_BUILD_BENCH=OFF >/dev/null
-cmake --build build-fuzz -j"$(nproc)"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j"$(nproc)"
 export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1
 for target in number_reading run; do
   work="build-fuzz/corpus-$target"

@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh --windows-qt --windows-package
 source scripts/windows-env.sh
 configure_windows_build
-cmake --build build-windows -j"$(nproc)" --target yelduman
+cmake --build --preset windows -j"$(nproc)" --target yelduman
 rm -f build-windows/yelduman-*-win64.exe build-windows/yelduman-*-win64.zip
 (cd build-windows && cpack -G "NSIS;ZIP" >cpack.log 2>&1) || { cat build-windows/cpack.log; exit 1; }
 ls -l build-windows/yelduman-*-win64.exe build-windows/yelduman-*-win64.zip

@@ -58,7 +58,7 @@ failed_tests() {
     awk 'NR <= 3 { printf "%s%s", (NR > 1 ? " " : ""), $0 } END { if (NR > 3) printf " and %d more", NR - 3 }'
 }
 
-cmake -S "$src" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DYELDUMAN_BUILD_BENCH=OFF >/dev/null
+cmake -S "$src" -B "$build" --preset test -DYELDUMAN_BUILD_BENCH=OFF >/dev/null
 echo "Building the unchanged copy in $build ..."
 build || { cat "$log/build"; exit 1; }
 suite || { echo "The suite fails without any fault:"; cat "$log/ctest"; exit 1; }

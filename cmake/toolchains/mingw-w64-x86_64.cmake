@@ -1,10 +1,8 @@
 # Builds for 64-bit Windows on Debian with g++-mingw-w64-x86-64-posix (the
-# posix thread model, which std::thread and GoogleTest need). The core and its
-# tests alone:
-#   cmake -S . -B build-mingw -DCMAKE_TOOLCHAIN_FILE=cmake/toolchains/mingw-w64-x86_64.cmake \
-#         -DYELDUMAN_BUILD_UI=OFF -DYELDUMAN_BUILD_BENCH=OFF
-# The whole program, with the static Qt of scripts/windows-qt.sh:
-#   cmake ... -DYELDUMAN_BUILD_UI=ON -DCMAKE_PREFIX_PATH="$(scripts/windows-qt.sh --prefix)"
+# posix thread model, which std::thread and GoogleTest need). Used by the
+# presets "windows-core" (the core and its tests alone) and "windows" (the
+# whole program, with the static Qt of scripts/windows-qt.sh), and by that
+# script to build Qt.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -23,15 +21,13 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # The C++ runtime, libgcc and winpthreads linked in: a program that needs
 # their DLLs and cannot find them exits with 53 under Wine, and prints nothing
-# while Wine's own messages are off.
-set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
+# while Wine's own messages are off. No link time in the program's header, so
+# the same sources link to the same bytes.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -Wl,--no-insert-timestamp")
 
 # Test discovery runs the test programs while building, and ctest runs them
 # after: both through Wine, in a prefix of its own inside the build directory
-# (created on first use, thrown away with the build), with Wine's messages off
-# and without the .NET and HTML engines, whose installers would ask on first use.
-# Wine names Unix files in the locale's character set: without a UTF-8 one it
-# cannot make a folder named "Öğrenci Çalışmaları", whatever the caller set.
+# (made on first use, thrown away with the build), in the one Wine
+# environment of scripts/windows-env.sh.
 set(CMAKE_CROSSCOMPILING_EMULATOR
-    env LC_ALL=C.UTF-8 WINEPREFIX=${CMAKE_BINARY_DIR}/wine-prefix WINEDEBUG=-all
-    WINEDLLOVERRIDES=mscoree,mshtml= wine)
+    ${CMAKE_CURRENT_LIST_DIR}/../../scripts/wine-run.sh ${CMAKE_BINARY_DIR}/wine-prefix)
