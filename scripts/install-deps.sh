@@ -37,6 +37,15 @@ if [[ " $* " == *" --windows-package "* ]]; then
   packages+=(nsis zip unzip xvfb xauth xdotool x11-utils imagemagick)
 fi
 
+# A release (scripts/release.sh) makes every package, so it needs all of the
+# above; and scripts/release-check.sh compares two releases: strip-
+# nondeterminism normalises what a tool stamps, 7z opens the installer,
+# diffoscope explains a difference.
+if [[ " $* " == *" --release "* ]]; then
+  packages+=(g++-mingw-w64-x86-64-posix dpkg-dev ninja-build perl qt6-base-dev-tools nsis zip unzip
+             git strip-nondeterminism p7zip-full diffoscope-minimal locales)
+fi
+
 sudo_cmd=()
 if [[ $(id -u) -ne 0 ]]; then sudo_cmd=(sudo); fi
 
@@ -52,6 +61,6 @@ fi
 
 # The results file must keep its decimal point under a Turkish locale; the
 # tests prove it in tr_TR.UTF-8, so that locale has to exist.
-if [[ " $* " == *" --test "* ]] && ! locale -a 2>/dev/null | grep -qi '^tr_TR\.utf-\?8$'; then
+if [[ " $* " == *" --test "* || " $* " == *" --release "* ]] && ! locale -a 2>/dev/null | grep -qi '^tr_TR\.utf-\?8$'; then
   "${sudo_cmd[@]}" localedef -i tr_TR -f UTF-8 tr_TR.UTF-8
 fi

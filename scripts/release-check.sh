@@ -1,0 +1,112 @@
+#!/usr/bin/env bash
+# Checks that a release is the same bytes whoever makes it, wherever and
+# whenever: makes the release of this checkout's commit twice with
+# scripts/release.sh, from two clones, and compares them.
+#   first:  a short path, this user, umask 022, UTC, C.UTF-8
+#   second: a longer path, another user and home, umask 002, UTC+14,
+#           tr_TR.UTF-8, a few minutes later, the Windows Qt copied elsewhere
+# The Windows Qt is built once (scripts/windows-qt.sh) and serves both. It
+# fails when the two SHA256SUMS differ, with diffoscope's account of each
+# differing file (the installers unpacked first: diffoscope does not open
+# NSIS's payload), and when an unpacked file of any package names a
+# checkout, a home or the Qt's folder. Needs root (or sudo) for the second
+# user.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh --release
+start=$SECONDS
+sudo_cmd=()
+if [[ $(id -u) -ne 0 ]]; then sudo_cmd=(sudo); fi
+
+qt=$(scripts/windows-qt.sh | tail -1)
+commit=$(git rev-parse HEAD)
+root=$(mktemp -d "${TMPDIR:-/tmp}/yelduman-release-check.XXXXXX")
+chmod 755 "$root"
+other_user=yelduman-release-check
+cleanup() { "${sudo_cmd[@]}" rm -rf "$root"; }
+trap cleanup EXIT
+fail() { echo "FAILED: $*" >&2; exit 1; }
+
+if ! id "$other_user" >/dev/null 2>&1; then
+  "${sudo_cmd[@]}" useradd --system --no-create-home --shell /usr/sbin/nologin "$other_user"
+fi
+
+# The two makers: their checkout, home, user, umask, zone, locale and Qt.
+first=$root/a/yelduman
+second=$root/second-maker/a-longer-folder-name/yelduman-release-$commit
+declare -A checkout=([1]=$first [2]=$second) home=([1]=$root/home-1 [2]=$root/second-maker/home)
+declare -A user=([1]=$(id -un) [2]=$other_user) mask=([1]=022 [2]=002)
+declare -A zone=([1]=UTC [2]=Etc/GMT-14) locale=([1]=C.UTF-8 [2]=tr_TR.UTF-8)
+declare -A qt_at=([1]=$qt [2]=$root/qt-copy/windows-qt) began=()
+mkdir -p "$(dirname "${qt_at[2]}")"
+cp -a "$qt" "${qt_at[2]}"
+
+for n in 1 2; do
+  mkdir -p "${home[$n]}" "$(dirname "${checkout[$n]}")"
+  git clone -q --no-local --no-checkout "$PWD" "${checkout[$n]}"
+  git -C "${checkout[$n]}" -c advice.detachedHead=false checkout -q "$commit"
+  if [[ ${user[$n]} != $(id -un) ]]; then
+    "${sudo_cmd[@]}" chown -R "${user[$n]}" "$(dirname "${checkout[$n]}")" "${home[$n]}"
+  fi
+  began[$n]=$(date -u +%T)
+  echo "== release $n of $(git rev-parse --short HEAD), in ${checkout[$n]}"
+  "${sudo_cmd[@]}" runuser -u "${user[$n]}" -- env -i PATH="$PATH" HOME="${home[$n]}" \
+    TZ="${zone[$n]}" LC_ALL="${locale[$n]}" YELDUMAN_WINDOWS_QT="${qt_at[$n]}" \
+    bash -c "umask ${mask[$n]} && cd '${checkout[$n]}' && scripts/release.sh" ||
+    fail "release $n"
+done
+
+echo "== what differed between the two makers"
+row() {
+  local -n value=$2
+  printf '  %-9s %-58s %s\n' "$1" "${value[1]}" "${value[2]}"
+}
+printf '  %-9s %-58s %s\n' "" first second
+row checkout checkout && row home home && row user user && row umask mask && row TZ zone
+row LC_ALL locale && row Qt qt_at && row began began
+
+# Every package unpacked, for the search below and for diffoscope.
+unpack() {
+  local dist=$1 into=$2 f
+  for f in "$dist"/*; do
+    case $f in
+      *.deb) mkdir -p "$into/${f##*/}" && dpkg-deb -R "$f" "$into/${f##*/}" ;;
+      *.exe) 7z x -y -o"$into/${f##*/}" "$f" >/dev/null ;;
+      *.zip) unzip -q -o "$f" -d "$into/${f##*/}" ;;
+      *.tar.gz) mkdir -p "$into/${f##*/}" && tar -xzf "$f" -C "$into/${f##*/}" ;;
+    esac
+  done
+}
+unpack "$first/dist" "$root/unpacked-1"
+unpack "$second/dist" "$root/unpacked-2"
+
+status=0
+echo "== SHA256SUMS"
+if diff -u "$first/dist/SHA256SUMS" "$second/dist/SHA256SUMS"; then
+  sed 's/^/  /' "$first/dist/SHA256SUMS"
+else
+  status=1
+  while read -r sum file; do
+    grep -qx "$sum  $file" "$second/dist/SHA256SUMS" && continue
+    echo "== diffoscope: $file"
+    # The installer's own bytes, then its payload, which diffoscope cannot open.
+    timeout 600 diffoscope --no-progress --text - --max-text-report-size 60000 \
+      "$first/dist/$file" "$second/dist/$file" | head -n 150 || true
+    if [[ $file == *.exe ]]; then
+      timeout 600 diffoscope --no-progress --text - --max-text-report-size 60000 \
+        "$root/unpacked-1/$file" "$root/unpacked-2/$file" | head -n 150 || true
+    fi
+  done <"$first/dist/SHA256SUMS"
+fi
+
+echo "== no package names a maker's folders"
+for n in 1 2; do
+  for path in "${checkout[$n]}" "${home[$n]}" "${qt_at[$n]}" "$(dirname "$qt")"; do
+    if found=$(grep -rlaF -- "$path" "$root/unpacked-$n"); then
+      echo "  $path in:" && sed "s|^$root/unpacked-$n/|    |" <<<"$found"
+      status=1
+    fi
+  done
+done
+((status == 0)) || fail "the two releases differ"
+echo "The release is the same bytes from both makers ($((SECONDS - start)) s)."

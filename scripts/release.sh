@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Makes a release of this checkout's committed tree in dist/, from fresh
+# build directories under build-release/:
+#   yelduman_<version>_amd64.deb    the Debian package
+#   yelduman-<version>-win64.exe    the Windows installer
+#   yelduman-<version>-win64.zip    the Windows one-file copy
+#   yelduman-<version>.tar.gz       the source (the tracked tree)
+#   SHA256SUMS                      their checksums
+#   DOGRULAMA.txt                   how to check a download against them
+# and prints each file with its size and checksum.
+#
+# The same commit gives the same bytes, whoever builds it, wherever and
+# whenever (scripts/release-check.sh proves it): the version is project()'s,
+# the release time its changelog entry's (SOURCE_DATE_EPOCH, for every tool
+# that stamps a time), the clock's zone UTC, the locale C.UTF-8, new files
+# 0644; the compiler records paths relative to the checkout; what a tool
+# still stamps is normalised by strip-nondeterminism. The Windows Qt is
+# scripts/windows-qt.sh's, or the one YELDUMAN_WINDOWS_QT names.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh --release >&2
+
+if [[ -n $(git status --porcelain --untracked-files=no) ]]; then
+  echo "release: the checkout has uncommitted changes; a release is made of a commit" >&2
+  exit 1
+fi
+version=$(sed -n 's/^project(yelduman VERSION \([^ )]*\).*/\1/p' CMakeLists.txt)
+if [[ $(dpkg-parsechangelog -l packaging/changelog -SVersion) != "$version" ]]; then
+  echo "release: packaging/changelog has no entry for $version at its top" >&2
+  exit 1
+fi
+SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l packaging/changelog -STimestamp)
+export SOURCE_DATE_EPOCH TZ=UTC LC_ALL=C.UTF-8
+unset CFLAGS CXXFLAGS LDFLAGS
+umask 022
+if [[ -z ${YELDUMAN_WINDOWS_QT:-} ]]; then
+  YELDUMAN_WINDOWS_QT=$(scripts/windows-qt.sh | tail -1)
+fi
+export YELDUMAN_WINDOWS_QT
+jobs=$(nproc)
+
+rm -rf build-release dist
+mkdir -p dist
+
+# The Debian package. A fresh build directory: a reused one would keep its
+# cached values (a maintainer set for another purpose).
+echo "== the Debian package" >&2
+cmake --preset package -B build-release/deb >/dev/null
+cmake --build build-release/deb -j"$jobs" >/dev/null
+(cd build-release/deb && cpack -G DEB >cpack.log 2>&1) || { cat build-release/deb/cpack.log >&2; exit 1; }
+mv build-release/deb/yelduman_"$version"_*.deb dist/
+
+# The Windows installer and zip.
+echo "== the Windows packages" >&2
+cmake --preset windows -B build-release/windows -DYELDUMAN_BUILD_TESTS=OFF >/dev/null
+cmake --build build-release/windows -j"$jobs" --target yelduman >/dev/null
+(cd build-release/windows && cpack -G "NSIS;ZIP" >cpack.log 2>&1) ||
+  { cat build-release/windows/cpack.log >&2; exit 1; }
+mv build-release/windows/yelduman-"$version"-win64.{exe,zip} dist/
+# CPack's zip keeps the builder's uid and gid in each member's extra field.
+strip-nondeterminism --type zip dist/yelduman-"$version"-win64.zip >&2
+
+# The source: the tracked tree as committed, its files' modes from git
+# (not the builder's umask) and its line ends as stored.
+echo "== the source archive" >&2
+git -c tar.umask=0022 -c core.autocrlf=false -c core.eol=lf archive --format=tar.gz \
+  --prefix="yelduman-$version/" -o "dist/yelduman-$version.tar.gz" HEAD
+
+(cd dist && sha256sum -- *.deb *.exe *.zip *.tar.gz >SHA256SUMS)
+sed "s/@VERSION@/$version/g" packaging/release-text.txt >dist/DOGRULAMA.txt
+
+echo "yelduman $version ($(git rev-parse --short HEAD)), released $(date -u -d "@$SOURCE_DATE_EPOCH" +%F):"
+(cd dist && for f in *; do
+  printf '  %-32s %10s bytes  %s\n' "$f" "$(stat -c %s "$f")" "$(sha256sum "$f" | cut -d' ' -f1)"
+done)
