@@ -58,6 +58,7 @@ for setting in 120 144 168 192 "120 --theme-off"; do
   read -r dpi theme <<<"$setting"
   start_throwaway_wine "$dpi" $theme
   scale=$(awk -v dpi="$dpi" 'BEGIN { print dpi / 96 }')
+  echo "== at $dpi dpi, Wine's theme $([[ -n $theme ]] && echo off || echo on)"
   run_tests tests/ui/ui_tests --gtest_filter='Styles/CaptionTest.*' --scale="$scale"
   grep -q '^\[  PASSED  \] 2 tests\.$' "$wine_root/ui_tests.log" ||
     { echo "FAILED: the captions' two styles did not both run at $dpi dpi" >&2; exit 1; }

@@ -116,8 +116,8 @@ TEST_F(RunTest, FileFaultsStopTheRun) {
 }
 #else
 TEST_F(RunTest, FileFaultsStopTheRun) {
-  GTEST_SKIP() << "the faults are staged with a full device, a file-size limit and a refused "
-                  "close or write of the C library, none of which Windows has";
+  GTEST_SKIP() << "the faults are staged with a full device and a refused write, flush or "
+                  "close of the C library, none of which Windows has";
 }
 #endif
 
