@@ -92,6 +92,8 @@ unpack() {
 unpack "$first/dist" "$root/unpacked-1"
 unpack "$second/dist" "$root/unpacked-2"
 
+payload_members() { 7z l -slt "$1" | sed -n '/^----------$/,$p'; }
+
 status=0
 echo "== SHA256SUMS"
 if diff -u "$first/dist/SHA256SUMS" "$second/dist/SHA256SUMS"; then
@@ -101,12 +103,20 @@ else
   while read -r sum file; do
     grep -qx "$sum  $file" "$second/dist/SHA256SUMS" && continue
     echo "== diffoscope: $file"
-    # The installer's own bytes, then its payload, which diffoscope cannot open.
-    timeout 600 diffoscope --no-progress --text - --max-text-report-size 60000 \
-      "$first/dist/$file" "$second/dist/$file" | head -n 150 || true
     if [[ $file == *.exe ]]; then
+      # diffoscope cannot open NSIS's payload: it sees the installer as bytes
+      # only. So the payload's members as 7z lists them (with any time the
+      # installer stores for one), then what 7z unpacked, member by member,
+      # without the unpacked files' own times (7z gives each the time of
+      # unpacking when the installer stores none).
+      diff -u --label "$file, first" --label "$file, second" \
+        <(payload_members "$first/dist/$file") <(payload_members "$second/dist/$file") | head -n 60 || true
       timeout 600 diffoscope --no-progress --text - --max-text-report-size 60000 \
+        --exclude-directory-metadata=yes \
         "$root/unpacked-1/$file" "$root/unpacked-2/$file" | head -n 150 || true
+    else
+      timeout 600 diffoscope --no-progress --text - --max-text-report-size 60000 \
+        "$first/dist/$file" "$second/dist/$file" | head -n 150 || true
     fi
   done <"$first/dist/SHA256SUMS"
 fi
