@@ -121,10 +121,34 @@ else
   done <"$first/dist/SHA256SUMS"
 fi
 
+# The files under a folder that name a path: as bytes, as UTF-16 (the
+# Windows program's version strings) or inside a gzipped file (the manual
+# pages, the changelog).
+naming() {
+  python3 - "$@" <<'PYTHON'
+import gzip, os, sys
+root, needles = sys.argv[1], [sys.argv[2].encode(c) for c in ("utf-8", "utf-16-le")]
+for folder, _, names in os.walk(root):
+    for name in names:
+        path = os.path.join(folder, name)
+        if os.path.islink(path):
+            continue
+        with open(path, "rb") as f:
+            data = f.read()
+        if name.endswith(".gz"):
+            try:
+                data += gzip.decompress(data)
+            except OSError:
+                pass
+        if any(needle in data for needle in needles):
+            print(path)
+PYTHON
+}
+
 echo "== no package names a maker's folders"
 for n in 1 2; do
   for path in "${checkout[$n]}" "${home[$n]}" "${qt_at[$n]}" "$(dirname "$qt")"; do
-    if found=$(grep -rlaF -- "$path" "$root/unpacked-$n"); then
+    if found=$(naming "$root/unpacked-$n" "$path") && [[ -n $found ]]; then
       echo "  $path in:" && sed "s|^$root/unpacked-$n/|    |" <<<"$found"
       status=1
     fi
