@@ -57,7 +57,10 @@ cmake --build build-release/windows -j"$jobs" --target yelduman >/dev/null
 (cd build-release/windows && cpack -G "NSIS;ZIP" >cpack.log 2>&1) ||
   { cat build-release/windows/cpack.log >&2; exit 1; }
 mv build-release/windows/yelduman-"$version"-win64.{exe,zip} dist/
-# CPack's zip keeps the builder's uid and gid in each member's extra field.
+# CPack's zip keeps the builder's uid and gid in each member's extra field,
+# and each file's modification time, a DOS time in the builder's zone:
+# strip-nondeterminism drops the one and sets the other to the release time
+# (SOURCE_DATE_EPOCH), so the zip holds no trace of when or where it was made.
 strip-nondeterminism --type zip dist/yelduman-"$version"-win64.zip >&2
 
 # The source: the tracked tree as committed, its files' modes from git
