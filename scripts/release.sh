@@ -60,8 +60,9 @@ mv build-release/windows/yelduman-"$version"-win64.{exe,zip} dist/
 # CPack's zip keeps the builder's uid and gid in each member's extra field,
 # and each file's modification time, a DOS time in the builder's zone:
 # strip-nondeterminism drops the one and sets the other to the release time
-# (SOURCE_DATE_EPOCH), so the zip holds no trace of when or where it was made.
-strip-nondeterminism --type zip dist/yelduman-"$version"-win64.zip >&2
+# (without --timestamp it would be 1980-01-01), so the zip holds no trace of
+# when or where it was made and its files carry the release's date.
+strip-nondeterminism --type zip --timestamp "$SOURCE_DATE_EPOCH" dist/yelduman-"$version"-win64.zip >&2
 
 # The source: the tracked tree as committed, its files' modes from git
 # (not the builder's umask) and its line ends as stored.
