@@ -30,11 +30,11 @@ int FrameBox::captionTop() const {
       title() + QLatin1Char('\n') + font().key() + QLatin1Char('\n') + QString::number(ratio);
   if (measured == measuredFor_) return measuredTop_;
 
-  const QFontMetrics metrics(font());
-  const int room = metrics.height();  // clear space above and below, in window pixels
-  // Where it will stand across, as glyphs are drawn by where they fall
-  // within a device pixel.
-  const QRect caption(kCaptionIndent, room, metrics.horizontalAdvance(title()), metrics.height());
+  // The caption's own rectangle, a caption's height lower: clear space above
+  // and below, and across where it will stand, as glyphs are drawn by where
+  // they fall within a device pixel.
+  const QRect caption = captionRectAt(0).translated(0, QFontMetrics(font()).height());
+  const int room = caption.height();
   QImage ink((QSizeF(caption.right() + room, 3 * room) * ratio).toSize(),
              QImage::Format_ARGB32_Premultiplied);
   ink.setDevicePixelRatio(ratio);
@@ -56,11 +56,13 @@ int FrameBox::captionTop() const {
   return measuredTop_;
 }
 
-QRect FrameBox::captionRect() const {
+QRect FrameBox::captionRectAt(int top) const {
   const QFontMetrics metrics(font());
-  return {kCaptionIndent, captionTop(), metrics.horizontalAdvance(title()) + 2 * kCaptionPadding,
+  return {kCaptionIndent, top, metrics.horizontalAdvance(title()) + 2 * kCaptionPadding,
           metrics.height()};
 }
+
+QRect FrameBox::captionRect() const { return captionRectAt(captionTop()); }
 
 void FrameBox::paintEvent(QPaintEvent*) {
   QPainter painter(this);

@@ -21,6 +21,7 @@ class FrameBox final : public QGroupBox {
 
  private:
   int captionTop() const;
+  QRect captionRectAt(int top) const;
 
   mutable QString measuredFor_;  // the caption, face and density measured last
   mutable int measuredTop_ = 0;
