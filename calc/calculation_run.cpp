@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <utility>
+#include <variant>
 
 #include "calc/concentration.h"
 #include "calc/results_format.h"
@@ -90,7 +91,8 @@ RunReport RunCalculation(const InputTexts& texts, StabilityClass cls, AreaType a
     return fault(FileFault{Write, file.error()});
   }
 
-  if (const auto refused = CheckInputs(texts)) {
+  const CheckedInputs checked = CheckInputs(texts, cls, area);
+  if (const auto* refused = std::get_if<InputField>(&checked)) {
     report.list = ListChange::HeaderOnly;
     report.messages.push_back(RefusedField{*refused});
     if (!file.close()) return fault(FileFault{Write, file.error()});
@@ -99,7 +101,7 @@ RunReport RunCalculation(const InputTexts& texts, StabilityClass cls, AreaType a
   }
 
   report.list = ListChange::HeaderAndRows;
-  const PlumeInputs inputs = ReadInputs(texts, cls, area);
+  const PlumeInputs& inputs = std::get<PlumeInputs>(checked);
   FileSink sink(file, decimalSeparator, report.rows);
   const GridOutcome grid = WalkGrid(inputs, sink);
   const bool closed = file.close();

@@ -1,14 +1,13 @@
 #pragma once
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
 #include "calc/arithmetic_fault.h"
 #include "calc/input_check.h"
 #include "calc/results_file.h"
+#include "calc/run_messages.h"
 #include "calc/types.h"
 
 namespace calc {
@@ -31,28 +30,6 @@ struct GridOutcome {
 GridOutcome WalkGrid(const PlumeInputs& inputs, RowSink& sink);
 
 enum class RunOutcome { Completed, Refused, Faulted };
-
-// The causes of the message boxes a run shows; calc/user_messages.h words
-// them for the user.
-struct RefusedField {  // the first field the check refused
-  InputField field;
-  bool operator==(const RefusedField&) const = default;
-};
-struct Completion {  // the grid is written and the file closed
-  bool operator==(const Completion&) const = default;
-};
-struct FileFault {  // the results file was not created, or did not take all its bytes
-  enum class Step { Create, Write };
-  Step step;
-  std::optional<int> systemError;  // errno, when the system gave one
-  bool operator==(const FileFault&) const = default;
-};
-struct ArithmeticStop {  // a grid point's arithmetic faulted
-  ArithmeticFault fault;
-  int rowsWritten;
-  bool operator==(const ArithmeticStop&) const = default;
-};
-using RunMessage = std::variant<RefusedField, Completion, FileFault, ArithmeticStop>;
 
 // What a run made of the results list.
 enum class ListChange {

@@ -1,6 +1,6 @@
 #pragma once
-#include <optional>
 #include <string>
+#include <variant>
 
 #include "calc/types.h"
 
@@ -17,11 +17,12 @@ struct InputTexts {
 // The fields in the order in which they are checked.
 enum class InputField { Distance, WindSpeed, StackHeight, EmissionRate };
 
-// The first refused field, or nothing when all four are accepted.
-std::optional<InputField> CheckInputs(const InputTexts& texts);
+// What the check made of the texts: the inputs of a run, each number the
+// one its text was judged by, or the first refused field.
+using CheckedInputs = std::variant<PlumeInputs, InputField>;
 
-// Reads the four numbers of accepted texts: distance, emission rate, stack
-// height, then wind speed.
-PlumeInputs ReadInputs(const InputTexts& texts, StabilityClass cls, AreaType area);
+// Reads each text once, field by field in the check's order, and stops at
+// the first refused one: the fields after it are not read.
+CheckedInputs CheckInputs(const InputTexts& texts, StabilityClass cls, AreaType area);
 
 }  // namespace calc

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "calc/calculation_run.h"
+#include "calc/run_messages.h"
 
 namespace calc {
 

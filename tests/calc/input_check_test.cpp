@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <variant>
 
 namespace calc {
 namespace {
@@ -29,8 +30,24 @@ TEST(InputCheck, RefusesTheFirstBadFieldByName) {
     const InputTexts& t = c.texts;
     SCOPED_TRACE('[' + t.distance + "][" + t.windSpeed + "][" + t.stackHeight + "][" +
                  t.emissionRate + ']');
-    EXPECT_EQ(CheckInputs(t), c.refused);
+    const CheckedInputs checked = CheckInputs(t, StabilityClass::A, AreaType::Urban);
+    const InputField* refused = std::get_if<InputField>(&checked);
+    EXPECT_EQ(refused ? std::optional(*refused) : std::nullopt, c.refused);
   }
+}
+
+// Each box feeds its own quantity, read once, with the two selections as given.
+TEST(InputCheck, AcceptedTextsBecomeTheRunsInputs) {
+  const CheckedInputs checked =
+      CheckInputs({" 1 2", "2,5", "4.5e1", "&H10"}, StabilityClass::E, AreaType::Rural);
+  ASSERT_TRUE(std::holds_alternative<PlumeInputs>(checked));
+  const PlumeInputs& in = std::get<PlumeInputs>(checked);
+  EXPECT_EQ(in.maxDistance, 12);
+  EXPECT_EQ(in.windSpeed, 2);
+  EXPECT_EQ(in.stackHeight, 45);
+  EXPECT_EQ(in.emissionRate, 16);
+  EXPECT_EQ(in.stabilityClass, StabilityClass::E);
+  EXPECT_EQ(in.areaType, AreaType::Rural);
 }
 
 }  // namespace
