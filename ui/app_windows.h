@@ -7,7 +7,7 @@
 #include "ui/main_window.h"
 #include "ui/references_window.h"
 #include "ui/results_window.h"
-#include "ui/table_windows.h"
+#include "ui/table_window.h"
 
 namespace ui {
 

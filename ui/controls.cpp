@@ -4,6 +4,8 @@
 #include <QPalette>
 #include <QPushButton>
 
+#include "ui/fonts.h"
+
 namespace ui {
 namespace {
 

@@ -1,6 +1,5 @@
-// The fonts of the layout tables (FontStyle, layout.h) as this system draws
-// them: each face looked up among the installed ones.
-#include "ui/layout.h"
+// Each face of the layout tables looked up among the installed ones.
+#include "ui/fonts.h"
 
 #include <QFontDatabase>
 #include <QString>

@@ -5,7 +5,6 @@
 // picture_window_layouts.h) are written in it; controls.h makes widgets of it.
 #include <string_view>
 
-#include <QFont>
 #include <QRect>
 #include <QSize>
 
@@ -63,11 +62,6 @@ struct FontStyle {
 
 // What a control without a font of its own uses: "MS Sans Serif" 8.25 pt.
 inline constexpr FontStyle kWindowFont{};
-
-// The font drawn on this system, with every attribute set explicitly, so
-// nothing of it is inherited from the parent widget (a frame's bold italic
-// must not spread to its option buttons). In fonts.cpp.
-QFont MakeFont(const FontStyle& style);
 
 // ---- rows -----------------------------------------------------------------
 

@@ -34,9 +34,9 @@ QLineEdit* MakeTextBox(QWidget* parent, const LayoutRow& row, QLabel* label) {
   return box;
 }
 
-// An option button inside its frame; the group keeps exactly one selected
-// and gives the selection as an id.
-QRadioButton* MakeOption(QWidget* frame, QButtonGroup* group, const LayoutRow& row, int id) {
+// An option button inside its frame; the group keeps exactly one selected.
+// A class's button carries its class as its id, which the run reads.
+QRadioButton* MakeOption(QWidget* frame, QButtonGroup* group, const LayoutRow& row, int id = -1) {
   auto* option = MakeControl<QRadioButton>(frame, row);
   group->addButton(option, id);
   return option;
@@ -73,9 +73,8 @@ void MainWindow::createControls() {
 
   auto* areaFrame = MakeControl<FrameBox>(this, layout::kAreaFrameRow);
   areaGroup_ = new QButtonGroup(areaFrame);
-  using calc::AreaType;
-  ruralOption_ = MakeOption(areaFrame, areaGroup_, layout::kRuralOptionRow, int(AreaType::Rural));
-  urbanOption_ = MakeOption(areaFrame, areaGroup_, layout::kUrbanOptionRow, int(AreaType::Urban));
+  ruralOption_ = MakeOption(areaFrame, areaGroup_, layout::kRuralOptionRow);
+  urbanOption_ = MakeOption(areaFrame, areaGroup_, layout::kUrbanOptionRow);
 
   auto* classFrame = MakeControl<FrameBox>(this, layout::kClassFrameRow);
   classGroup_ = new QButtonGroup(classFrame);

@@ -6,18 +6,7 @@
 // top-left corner at its row's position; the row's size is the picture's own
 // at 15 twips per pixel. Buttons are listed in tab order.
 #include "ui/layout.h"
-
-namespace ui {
-
-// A table window's layout: its window, its table's picture and the button
-// that hides it.
-struct TableLayout {
-  WindowLayout window;
-  PictureRow picture;
-  LayoutRow closeButton;
-};
-
-}  // namespace ui
+#include "ui/table_window.h"
 
 // Each row: name, caption or picture, {left, top, width, height}, font.
 // clang-format off

@@ -1,8 +1,6 @@
-#include "ui/table_windows.h"
+#include "ui/table_window.h"
 
 #include <QPushButton>
-
-#include "ui/picture_window_layouts.h"
 
 namespace ui {
 
