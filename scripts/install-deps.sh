@@ -1,66 +1,65 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing yelduman needs on Debian 12,
 # and nothing that is already there. Runs as root, or through sudo.
+#   scripts/install-deps.sh [--test] [--windows] [--windows-qt] [--windows-package] [--release]
 set -euo pipefail
+source "$(dirname "$0")/lib.sh"
 
-packages=(
-  build-essential cmake
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation2 locales
-  xvfb xauth
-  dpkg-dev  # dpkg-shlibdeps, for the Debian package's library dependencies
-  file      # CPack reads the binaries' type with it before it scans their libraries
+# Each group once; the program's build is always wanted.
+declare -A group=(
+  [build]="build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+           libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 locales xvfb xauth
+           dpkg-dev file"
+  [test]="clang libclang-rt-14-dev clang-format-14 git desktop-file-utils appstream x11-utils
+          xdotool lintian python3-debian man-db"
+  [windows]="g++-mingw-w64-x86-64-posix googletest wine wine64 xdotool"
+  [windows-qt]="g++-mingw-w64-x86-64-posix dpkg-dev ninja-build perl qt6-base-dev-tools"
+  [windows-package]="nsis zip unzip xdotool python3"
+  [release]="git strip-nondeterminism p7zip-full diffoscope-minimal python3"
 )
-# Extra tools of the test run: the fuzzing compiler and its runtime; the code
-# formatter whose style CI keeps; the validators of the menu entry and
-# metainfo, and xwininfo for the package check.
-if [[ " $* " == *" --test "* ]]; then
-  packages+=(clang libclang-rt-14-dev clang-format-14 desktop-file-utils appstream x11-utils)
-  # The package check's Debian policy: lintian, the copyright and changelog
-  # reader, and man to render the manual pages.
-  packages+=(lintian python3-debian man-db)
-fi
-# The Windows build of the core and its tests (mingw-w64, GoogleTest's sources
-# to build for it) and Wine to run them.
-if [[ " $* " == *" --windows "* ]]; then
-  packages+=(g++-mingw-w64-x86-64-posix googletest wine wine64)
-fi
-# Building Qt for Windows from Debian's own source (scripts/windows-qt.sh):
-# dpkg-source unpacks it, Ninja builds it, Debian's moc, rcc and uic serve it.
-if [[ " $* " == *" --windows-qt "* ]]; then
-  packages+=(g++-mingw-w64-x86-64-posix dpkg-dev ninja-build perl qt6-base-dev-tools)
-fi
-# The Windows program's installer and one-file copy, and their check: NSIS,
-# zip, and a virtual display that xdotool types into.
-if [[ " $* " == *" --windows-package "* ]]; then
-  packages+=(nsis zip unzip xvfb xauth xdotool x11-utils imagemagick)
-fi
-
-# A release (scripts/release.sh) makes every package, so it needs all of the
-# above; and scripts/release-check.sh compares two releases: strip-
-# nondeterminism normalises what a tool stamps, 7z opens the installer,
-# diffoscope explains a difference.
-if [[ " $* " == *" --release "* ]]; then
-  packages+=(g++-mingw-w64-x86-64-posix dpkg-dev ninja-build perl qt6-base-dev-tools nsis zip unzip
-             git strip-nondeterminism p7zip-full diffoscope-minimal locales)
-fi
-
-sudo_cmd=()
-if [[ $(id -u) -ne 0 ]]; then sudo_cmd=(sudo); fi
+# build: dpkg-shlibdeps (dpkg-dev) finds the Debian package's library
+#   dependencies, and CPack reads the binaries' type with file first.
+# test: the fuzzing compiler and its runtime; the code formatter whose style
+#   CI keeps, and git, which lists the tree's files; the validators of the menu entry and metainfo, and xdotool and
+#   xprop to see the installed program's window; the package check's Debian
+#   policy: lintian, the copyright and changelog reader, man.
+# windows: the core and the program built for Windows (mingw-w64, GoogleTest's
+#   sources to build for it) and run under Wine; xdotool sees its windows.
+# windows-qt: Qt for Windows built from Debian's own source
+#   (scripts/windows-qt.sh): dpkg-source unpacks it, Ninja builds it,
+#   Debian's moc, rcc and uic serve it.
+# windows-package: NSIS and zip make the installer and the one-file copy;
+#   their check types into the installed program and reads its shortcut.
+# release: a release makes every package (so it takes windows-qt and
+#   windows-package too) from a git commit; the comparison of two releases
+#   normalises what a tool stamps (strip-nondeterminism), opens the
+#   installer (7z), explains a difference (diffoscope) and searches the
+#   unpacked files for a maker's folders (python3).
+wanted=(build)
+for option in "$@"; do
+  case $option in
+    --release) wanted+=(release windows-qt windows-package) ;;
+    --*) [[ -n ${group[${option#--}]:-} ]] || fail "no package group $option"; wanted+=("${option#--}") ;;
+  esac
+done
 
 missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+for name in "${wanted[@]}"; do
+  for p in ${group[$name]}; do
+    [[ " ${missing[*]} " == *" $p "* ]] && continue
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
 done
 if ((${#missing[@]})); then
   echo "Installing: ${missing[*]}"
-  "${sudo_cmd[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}"
+  as_root apt-get update -qq
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
 fi
 
 # The results file must keep its decimal point under a Turkish locale; the
-# tests prove it in tr_TR.UTF-8, so that locale has to exist.
-if [[ " $* " == *" --test "* || " $* " == *" --release "* ]] && ! locale -a 2>/dev/null | grep -qi '^tr_TR\.utf-\?8$'; then
-  "${sudo_cmd[@]}" localedef -i tr_TR -f UTF-8 tr_TR.UTF-8
+# tests prove it in tr_TR.UTF-8, and the second maker of a release works in
+# it, so that locale has to exist.
+if [[ " ${wanted[*]} " == *" test "* || " ${wanted[*]} " == *" release "* ]] &&
+  ! locale -a 2>/dev/null | grep -qi '^tr_TR\.utf-\?8$'; then
+  as_root localedef -i tr_TR -f UTF-8 tr_TR.UTF-8
 fi

@@ -3,20 +3,18 @@
 # copyright file, changelog and manual pages), validates its menu entry and
 # metainfo, installs it with apt-get, starts the installed program the way
 # the menu does until its main window shows, and removes the package again.
-# Needs root (apt-get), runs headless under Xvfb, and stops at the first fault.
+# Installs as root (or through sudo), runs on a virtual display, and stops
+# at the first fault.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-
-app_id=io.github.yelduman
-
-fail() { echo "package check: $*" >&2; exit 1; }
+source scripts/lib.sh
 step() { echo "== package check: $*"; }
 
 scripts/install-deps.sh --test
 scripts/package.sh
-# The version is project()'s, as the package build recorded it.
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-package/CMakeCache.txt)
-[[ -n $version ]] || fail "no project version in build-package/CMakeCache.txt"
+# The application id, version and icon sides, as the package build took
+# them from CMakeLists.txt and the pictures' list.
+source build-package/packaging/linux/package-facts.sh
 deb=build-package/yelduman_${version}_$(dpkg --print-architecture).deb
 [[ -f $deb ]] || fail "$deb was not made"
 [[ $(dpkg-deb -f "$deb" Version) == "$version" ]] || fail "$deb is not version $version"
@@ -26,9 +24,10 @@ tree=$(mktemp -d)
 work=$(mktemp -d)
 installed=0
 cleanup() {
-  if [[ -s $work/app.pid ]]; then kill "$(cat "$work/app.pid")" 2>/dev/null || true; fi
+  if [[ -n ${program:-} ]]; then kill "$program" 2>/dev/null || true; fi
+  stop_display
   if ((installed)); then
-    DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq yelduman >/dev/null || true
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq yelduman >/dev/null || true
   fi
   rm -rf "$tree" "$work"
 }
@@ -36,7 +35,7 @@ trap cleanup EXIT
 
 dpkg-deb -x "$deb" "$tree"
 icons=(usr/share/icons/hicolor/scalable/apps/yelduman.svg)
-for size in 16 24 32 48 64 128 256; do
+for size in "${icon_sides[@]}"; do
   icons+=("usr/share/icons/hicolor/${size}x${size}/apps/yelduman.png")
 done
 for f in usr/bin/yelduman \
@@ -90,58 +89,38 @@ appstreamcli validate-tree --no-net "$tree" || fail "installed tree does not val
 
 step "apt-get install"
 installed=1
-DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --reinstall "./$deb" </dev/null \
-  || fail "apt-get install failed"
+as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --reinstall "./$deb" </dev/null ||
+  fail "apt-get install failed"
 [[ -x /usr/bin/yelduman ]] || fail "/usr/bin/yelduman missing after install"
 
-step "start from the menu entry under Xvfb"
-# Run the entry's Exec line from another directory with a home of its own:
-# the program must end up as /usr/bin/yelduman with the home as its working
-# directory (where the results file goes) and show its main window, whose
-# window class must match StartupWMClass.
-exec_line=$(sed -n 's/^Exec=//p' "/usr/share/applications/$app_id.desktop")
-wm_class=$(sed -n 's/^StartupWMClass=//p' "/usr/share/applications/$app_id.desktop")
-[[ -n $exec_line && -n $wm_class ]] || fail "installed desktop file lacks Exec or StartupWMClass"
+step "start from the menu entry on a virtual display"
+# The entry's Exec line, run from another folder with a home of its own: the
+# program must end up as /usr/bin/yelduman with the home as its working
+# folder (where the results file goes) and show its main window, whose window
+# class must be the entry's StartupWMClass.
+entry=/usr/share/applications/$app_id.desktop
+exec_line=$(sed -n 's/^Exec=//p' "$entry")
+wm_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
+[[ -n $exec_line && -n $wm_class ]] || fail "the installed menu entry lacks Exec or StartupWMClass"
 mkdir -p "$work/home" "$work/elsewhere"
-cat >"$work/start.sh" <<'EOS'
-#!/usr/bin/env bash
-# Runs inside xvfb-run: $1 the Exec line, $2 the home, $3 the expected class.
-set -u
-cd "$(dirname "$2")/elsewhere"
-export HOME=$2 QT_QPA_PLATFORM=xcb
-eval "exec $1" >"$2/../app.log" 2>&1 &
-pid=$!
-echo "$pid" >"$2/../app.pid"
-for _ in $(seq 50); do
-  if ! kill -0 "$pid" 2>/dev/null; then echo "the program ended early"; exit 1; fi
-  line=$(xwininfo -root -tree | grep -F '"Yelduman": (' | head -n 1)
-  if [[ -n $line ]]; then
-    echo "window: $line"
-    rc=0
-    exe=$(readlink "/proc/$pid/exe")
-    cwd=$(readlink "/proc/$pid/cwd")
-    [[ $exe == /usr/bin/yelduman ]] || { echo "runs $exe, not /usr/bin/yelduman"; rc=1; }
-    [[ $cwd == "$2" ]] || { echo "working directory $cwd, not the home $2"; rc=1; }
-    [[ $line == *"\"$3\")"* ]] || { echo "window class is not $3"; rc=1; }
-    kill "$pid"
-    wait "$pid" 2>/dev/null
-    exit "$rc"
-  fi
-  sleep 0.2
-done
-echo "no main window within 10 s"
-kill "$pid"
-exit 1
-EOS
-if ! timeout 60 xvfb-run -a -s "-screen 0 1024x768x24" \
-     bash "$work/start.sh" "$exec_line" "$work/home" "$wm_class"; then
-  cat "$work/app.log" >&2 || true
-  fail "the installed program did not start as the menu starts it"
-fi
+start_display
+(cd "$work/elsewhere" && export HOME=$work/home QT_QPA_PLATFORM=xcb && eval "exec $exec_line") \
+  >"$work/app.log" 2>&1 &
+program=$!
+window=$(wait_for_window Yelduman) || { cat "$work/app.log" >&2; fail "no main window within 60 s"; }
+[[ $(readlink "/proc/$program/exe") == /usr/bin/yelduman ]] ||
+  fail "the menu entry runs $(readlink "/proc/$program/exe"), not /usr/bin/yelduman"
+[[ $(readlink "/proc/$program/cwd") == "$work/home" ]] ||
+  fail "the program works in $(readlink "/proc/$program/cwd"), not the home $work/home"
+class=$(xprop -id "$window" WM_CLASS)
+[[ $class == *", \"$wm_class\"" ]] || fail "the main window's class is not $wm_class: $class"
+echo "main window $window: $class"
+kill "$program" && wait "$program" 2>/dev/null || true
+program=
 
 step "apt-get remove"
-DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq yelduman </dev/null || fail "apt-get remove failed"
+as_root env DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq yelduman </dev/null || fail "apt-get remove failed"
 installed=0
 [[ ! -e /usr/bin/yelduman ]] || fail "/usr/bin/yelduman left behind"
-[[ ! -e /usr/share/applications/$app_id.desktop ]] || fail "desktop entry left behind"
+[[ ! -e $entry ]] || fail "desktop entry left behind"
 echo "package check: passed"

@@ -8,9 +8,6 @@
 #   cmake --preset package -D"YELDUMAN_MAINTAINER=Name <mail>"
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/lib.sh
 scripts/install-deps.sh
-cmake --preset package >/dev/null
-cmake --build --preset package -j"$(nproc)"
-rm -f build-package/yelduman_*.deb
-(cd build-package && cpack -G DEB)
-ls build-package/yelduman_*.deb
+make_deb build-package

@@ -17,7 +17,8 @@
 #                  /tmp/yelduman-plant); kept between calls, so a second
 #                  call rebuilds only what changed
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
+source "$(dirname "$0")/lib.sh"
+root=$top
 list=$root/scripts/plant-faults.list
 only="" select=() targets=()
 scratch=/tmp/yelduman-plant
@@ -38,7 +39,7 @@ mkdir -p "$src" "$log"
 # Bring the copy up to the tree (tracked and new files, the build left out).
 # Only files whose bytes differ are copied, so unchanged sources keep their
 # times and the scratch build stays incremental.
-(cd "$root" && git ls-files -co --exclude-standard) | sort >"$log/files"
+tree_files | sort >"$log/files"
 while IFS= read -r f; do
   [[ -f $root/$f ]] || continue
   if ! cmp -s "$root/$f" "$src/$f"; then

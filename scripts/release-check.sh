@@ -13,34 +13,33 @@
 # user.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/lib.sh
 scripts/install-deps.sh --release
 start=$SECONDS
-sudo_cmd=()
-if [[ $(id -u) -ne 0 ]]; then sudo_cmd=(sudo); fi
 
-qt=$(scripts/windows-qt.sh | tail -1)
+use_windows_qt
+qt=$YELDUMAN_WINDOWS_QT
 root=$(mktemp -d "${TMPDIR:-/tmp}/yelduman-release-check.XXXXXX")
 chmod 755 "$root"
 other_user=yelduman-release-check
-cleanup() { "${sudo_cmd[@]}" rm -rf "$root"; }
+cleanup() { as_root rm -rf "$root"; }
 trap cleanup EXIT
-fail() { echo "FAILED: $*" >&2; exit 1; }
 
 # The commit both makers clone. A tree exported without its history (git
-# archive) is first made a commit of its own, of the files git would track.
+# archive) is first made a commit of its own, of the tree's files.
 if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
   source_repo=$PWD
 else
   source_repo=$root/exported.git
   git init -q --bare "$source_repo"
-  git --git-dir="$source_repo" --work-tree=. add -A
+  tree_files | git --git-dir="$source_repo" --work-tree=. add --pathspec-from-file=-
   git --git-dir="$source_repo" --work-tree=. -c user.name=release-check -c user.email=release-check@localhost \
     commit -q -m "the exported tree"
 fi
 commit=$(git -C "$source_repo" rev-parse HEAD)
 
 if ! id "$other_user" >/dev/null 2>&1; then
-  "${sudo_cmd[@]}" useradd --system --no-create-home --shell /usr/sbin/nologin "$other_user"
+  as_root useradd --system --no-create-home --shell /usr/sbin/nologin "$other_user"
 fi
 
 # The two makers: their checkout, home, user, umask, zone, locale and Qt.
@@ -58,11 +57,11 @@ for n in 1 2; do
   git clone -q --no-local --no-checkout "$source_repo" "${checkout[$n]}"
   git -C "${checkout[$n]}" -c advice.detachedHead=false checkout -q "$commit"
   if [[ ${user[$n]} != $(id -un) ]]; then
-    "${sudo_cmd[@]}" chown -R "${user[$n]}" "$(dirname "${checkout[$n]}")" "${home[$n]}"
+    as_root chown -R "${user[$n]}" "$(dirname "${checkout[$n]}")" "${home[$n]}"
   fi
   began[$n]=$(date -u +%T)
   echo "== release $n of ${commit:0:7}, in ${checkout[$n]}"
-  "${sudo_cmd[@]}" runuser -u "${user[$n]}" -- env -i PATH="$PATH" HOME="${home[$n]}" \
+  as_root runuser -u "${user[$n]}" -- env -i PATH="$PATH" HOME="${home[$n]}" \
     TZ="${zone[$n]}" LC_ALL="${locale[$n]}" YELDUMAN_WINDOWS_QT="${qt_at[$n]}" \
     bash -c "umask ${mask[$n]} && cd '${checkout[$n]}' && scripts/release.sh" ||
     fail "release $n"

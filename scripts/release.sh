@@ -18,45 +18,32 @@
 # scripts/windows-qt.sh's, or the one YELDUMAN_WINDOWS_QT names.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/lib.sh
 scripts/install-deps.sh --release >&2
 
-if [[ -n $(git status --porcelain --untracked-files=no) ]]; then
-  echo "release: the checkout has uncommitted changes; a release is made of a commit" >&2
-  exit 1
-fi
+[[ -z $(git status --porcelain --untracked-files=no) ]] ||
+  fail "the checkout has uncommitted changes; a release is made of a commit"
 version=$(sed -n 's/^project(yelduman VERSION \([^ )]*\).*/\1/p' CMakeLists.txt)
-if [[ $(dpkg-parsechangelog -l packaging/changelog -SVersion) != "$version" ]]; then
-  echo "release: packaging/changelog has no entry for $version at its top" >&2
-  exit 1
-fi
+[[ $(dpkg-parsechangelog -l packaging/changelog -SVersion) == "$version" ]] ||
+  fail "packaging/changelog has no entry for $version at its top"
 SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l packaging/changelog -STimestamp)
 export SOURCE_DATE_EPOCH TZ=UTC LC_ALL=C.UTF-8
 unset CFLAGS CXXFLAGS LDFLAGS
 umask 022
-if [[ -z ${YELDUMAN_WINDOWS_QT:-} ]]; then
-  YELDUMAN_WINDOWS_QT=$(scripts/windows-qt.sh | tail -1)
-fi
-export YELDUMAN_WINDOWS_QT
-jobs=$(nproc)
+use_windows_qt
 
 rm -rf build-release dist
 mkdir -p dist
 
-# The Debian package. A fresh build directory: a reused one would keep its
-# cached values (a maintainer set for another purpose).
+# Each package from a fresh build folder: a reused one would keep its cached
+# values (a maintainer set for another purpose). The Windows program is
+# built without its tests.
 echo "== the Debian package" >&2
-cmake --preset package -B build-release/deb >/dev/null
-cmake --build build-release/deb -j"$jobs" >/dev/null
-(cd build-release/deb && cpack -G DEB >cpack.log 2>&1) || { cat build-release/deb/cpack.log >&2; exit 1; }
-mv build-release/deb/yelduman_"$version"_*.deb dist/
-
-# The Windows installer and zip.
+made=$(make_deb build-release/deb)
 echo "== the Windows packages" >&2
-cmake --preset windows -B build-release/windows -DYELDUMAN_BUILD_TESTS=OFF >/dev/null
-cmake --build build-release/windows -j"$jobs" --target yelduman >/dev/null
-(cd build-release/windows && cpack -G "NSIS;ZIP" >cpack.log 2>&1) ||
-  { cat build-release/windows/cpack.log >&2; exit 1; }
-mv build-release/windows/yelduman-"$version"-win64.{exe,zip} dist/
+made+=$'\n'$(make_windows_packages build-release/windows -DYELDUMAN_BUILD_TESTS=OFF)
+mapfile -t made <<<"$made"
+mv "${made[@]}" dist/
 # CPack's zip keeps the builder's uid and gid in each member's extra field,
 # and each file's modification time, a DOS time in the builder's zone:
 # strip-nondeterminism drops the one and sets the other to the release time

@@ -13,6 +13,7 @@
 # scripts/sanitize.sh made them, and brought up to date.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/windows-env.sh
 scripts/install-deps.sh --test --windows
 jobs=$(nproc)
 start=$SECONDS
@@ -24,16 +25,9 @@ check() {
   echo "== $what"
   cmake --preset "$build" >/dev/null
   cmake --build --preset "$build" -j"$jobs" --target calc_tests >/dev/null
-  local log
-  log=$(mktemp)
-  if ! ctest --preset "$tests" -j"$jobs" >"$log" 2>&1; then
-    cat "$log"
-    rm -f "$log"
-    echo "FAILED: $what" >&2
-    exit 1
-  fi
+  local log=build-logs/reproducibility-$tests.log
+  quietly "$log" ctest --preset "$tests" -j"$jobs" || fail "$what"
   grep -E 'tests passed|\(Skipped\)' "$log" | sed 's/^[[:space:]]*/   /'
-  rm -f "$log"
 }
 
 check test core "g++ RelWithDebInfo"
@@ -50,8 +44,7 @@ generic_maths=$(sed -n 's/.*"GLIBC_TUNABLES": "\([^"]*\)".*/\1/p' CMakePresets.j
 diagnostics=$(GLIBC_TUNABLES=$generic_maths /lib64/ld-linux-x86-64.so.2 --list-diagnostics 2>/dev/null) || true
 ecx=$(sed -n 's/^x86\.cpu_features\.features\[0x0\]\.active\[0x2\]=//p' <<<"$diagnostics")
 if [[ -z $generic_maths ]] || { [[ -n $ecx ]] && (((ecx >> 12) & 1)); }; then
-  echo "GLIBC_TUNABLES=$generic_maths left FMA in use" >&2
-  exit 1
+  fail "GLIBC_TUNABLES=$generic_maths left FMA in use"
 fi
 check test core-generic-maths "g++ RelWithDebInfo, glibc's generic maths"
 
@@ -59,7 +52,6 @@ check test core-generic-maths "g++ RelWithDebInfo, glibc's generic maths"
 # in a prefix inside build-mingw.
 check windows-core core-windows "mingw-w64 under Wine"
 # Wine's server lingers a few seconds after the last program; wait for it.
-source scripts/windows-env.sh
 use_wine_prefix "$PWD/build-mingw/wine-prefix"
 wineserver -w
 

@@ -15,9 +15,8 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh --windows --windows-package
 source scripts/windows-env.sh
 installer=$(ls build-windows/yelduman-*-win64.exe 2>/dev/null | head -1)
-[[ -n $installer ]] || { echo "no installer: run scripts/package-windows.sh" >&2; exit 1; }
+[[ -n $installer ]] || fail "no installer: run scripts/package-windows.sh"
 installer=$(realpath "$installer")
-fail() { echo "FAILED: $*" >&2; exit 1; }
 start_throwaway_wine
 
 # The urban class D source of 1 kg/s at 5 m/s and 50 m, out to 20 km.

@@ -20,12 +20,16 @@
 # every path the compiler records; and Qt's own resources take the source
 # package's changelog date instead of the files' times.
 set -euo pipefail
-project=$(cd "$(dirname "$0")/.." && pwd)
+source "$(dirname "$0")/lib.sh"
+project=$top
 cache_root=${XDG_CACHE_HOME:-$HOME/.cache}/yelduman
 compiler=x86_64-w64-mingw32-g++-posix
 # Debian 12's qt6-base, the Qt of the Linux build. A newer revision is a new
 # Qt for the Windows packages: raise it here, and the notices name it.
 version=6.4.2+dfsg-10
+# The prefix Qt is configured for. It is recorded in the cache (install-prefix)
+# and the Windows build maps the cache's folder to it in every path the
+# compiler records, so the program names no builder's folder.
 install_prefix=/opt/qt6-windows-static
 
 if [[ ${1:-} != --prefix ]]; then
@@ -78,20 +82,16 @@ prefix=${prefix//[:~+]/_}
 
 if [[ -f $prefix/.finished ]]; then
   echo "Windows Qt $version: cached" >&2
+  echo "$install_prefix" >"$prefix/install-prefix"
   echo "$prefix"
   exit 0
 fi
-if [[ ${1:-} == --prefix ]]; then
-  echo "no finished Windows Qt in $cache_root: run scripts/windows-qt.sh" >&2
-  exit 1
-fi
+[[ ${1:-} != --prefix ]] || fail "no finished Windows Qt in $cache_root: run scripts/windows-qt.sh"
 
 write_sources
 apt-get "${apt_opts[@]}" -qq update >&2
-if ! apt-cache "${apt_opts[@]}" showsrc qt6-base 2>/dev/null | grep -qx "Version: $version"; then
-  echo "Debian's qt6-base source $version is not to be had (a newer revision replaced it?)" >&2
-  exit 1
-fi
+apt-cache "${apt_opts[@]}" showsrc qt6-base 2>/dev/null | grep -qx "Version: $version" ||
+  fail "Debian's qt6-base source $version is not to be had (a newer revision replaced it?)"
 
 start=$SECONDS
 work=$cache_root/work-$version
@@ -111,14 +111,13 @@ export SOURCE_DATE_EPOCH
 # the file names of Qt's warnings; mapped to ".", they name no builder.
 path_map="-ffile-prefix-map=$work=."
 echo "Windows Qt $version: configuring" >&2
-cmake -G Ninja -S "$src" -B "$work/build" \
+quietly "$work/configure.log" cmake -G Ninja -S "$src" -B "$work/build" \
   -DCMAKE_TOOLCHAIN_FILE="$project/cmake/toolchains/mingw-w64-x86_64.cmake" \
   -DCMAKE_C_FLAGS="$path_map" -DCMAKE_CXX_FLAGS="$path_map" \
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
   -DBUILD_SHARED_LIBS=OFF -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
   -DQT_BUILD_BENCHMARKS=OFF -DQT_BUILD_MANUAL_TESTS=OFF \
-  "${qt_options[@]}" >"$work/configure.log" 2>&1 ||
-  { tail -40 "$work/configure.log" >&2; exit 1; }
+  "${qt_options[@]}" || fail "Qt's configuring failed"
 
 echo "Windows Qt $version: building (about an hour of CPU time)" >&2
 # Ninja's status line names the step it is at, one line each, for progress.
@@ -129,7 +128,8 @@ while kill -0 "$builder" 2>/dev/null; do
   line=$(grep -o '^\[[0-9]*/[0-9]* [0-9.]*s\]' "$work/build.log" | tail -1 || true)
   echo "Windows Qt $version: ${line:-starting} ($((SECONDS - start)) s)" >&2
 done
-wait "$builder" || { grep -B2 -A20 'FAILED:' "$work/build.log" | head -60 >&2; exit 1; }
+# The log is long: only the steps that failed.
+wait "$builder" || { grep -B2 -A20 'FAILED:' "$work/build.log" | head -60 >&2; fail "Qt's build failed"; }
 # Installed for the fixed prefix, staged, and moved into the cache.
 DESTDIR=$stage cmake --install "$work/build" >"$work/install.log" 2>&1
 mv "$stage$install_prefix" "$prefix"
@@ -149,6 +149,7 @@ while read -r attribution; do
   done
 done < <(find "$src/src/3rdparty" -maxdepth 2 -name 'qt_attribution.json')
 echo "$version" >"$prefix/debian-source-version"
+echo "$install_prefix" >"$prefix/install-prefix"
 
 touch "$prefix/.finished"
 rm -rf "$work"
