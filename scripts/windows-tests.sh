@@ -20,6 +20,9 @@ cmake --preset windows >/dev/null
 cmake --build --preset windows -j"$(nproc)"
 start_display
 ctest --preset windows -j"$(nproc)"
+# Each test that cannot run under Windows, with the reason it gives.
+sed -n 's/^\[ RUN      \] //p; /: Skipped$/{n;s/^/   skipped: /p}' build-windows/Testing/Temporary/LastTest.log |
+  grep -B1 '^   skipped: ' | grep -v '^--$' || true
 
 # The program itself: started as Explorer would, its main window must appear.
 use_wine_prefix "$PWD/build-windows/wine-prefix"
