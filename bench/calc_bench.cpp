@@ -33,8 +33,7 @@ class MemorySink final : public calc::RowSink {
     file.reserve(kRoom);
     list.reserve(kRoom);
   }
-  bool accept(const calc::ResultRow& row) override {
-    const calc::FormattedRow text(row);
+  bool accept(const calc::FormattedRow& text) override {
     file += text.fileLine();
     text.appendListRow(list, kSeparator);
     return true;
