@@ -1,6 +1,8 @@
 #include "calc/calculation_run.h"
 
 #include <algorithm>
+#include <array>
+#include <iterator>
 #include <utility>
 #include <variant>
 
@@ -14,8 +16,8 @@ namespace {
 
 constexpr Kilometres kFirstDistance = 0.1;
 constexpr Kilometres kDistanceStep = 0.1;
-constexpr int kOffsetStep = 100;  // metres
-constexpr int kLastOffset = 500;  // metres, on one side of the plume axis
+// The lateral offsets in metres, on one side of the plume axis.
+constexpr int kOffsets[] = {0, 100, 200, 300, 400, 500};
 
 // Each row is formatted once: its line goes to the file, and only once the
 // file has taken it does its text join the list, so the list never holds a
@@ -25,8 +27,7 @@ class FileSink final : public RowSink {
   FileSink(ResultsFile& file, std::string_view decimalSeparator, std::string& listRows)
       : file_(file), decimalSeparator_(decimalSeparator), listRows_(listRows) {}
 
-  bool accept(const ResultRow& row) override {
-    const FormattedRow text(row);
+  bool accept(const FormattedRow& text) override {
     if (!file_.write(text.fileLine())) return false;
     text.appendListRow(listRows_, decimalSeparator_);
     return true;
@@ -43,14 +44,22 @@ class FileSink final : public RowSink {
 GridOutcome WalkGrid(const PlumeInputs& inputs, RowSink& sink) {
   GridOutcome outcome;
   const StabilityClass cls = inputs.stabilityClass;
+  // The offsets' texts are the same at every distance.
+  std::array<NumberText, std::size(kOffsets)> offsetTexts;
+  std::ranges::transform(kOffsets, offsetTexts.begin(), NumberText::Offset);
   // The distance is accumulated, never recomputed as k * 0.1: the third one
   // is 0.30000000000000004 and a 20 km run ends at 19.9 km after 199 steps.
   for (Kilometres X = kFirstDistance; X <= inputs.maxDistance; X += kDistanceStep) {
-    // The spread depends on the distance alone: once for its six offsets.
+    // The spread, the concentration's terms it gives and the distance's text
+    // depend on the distance alone: once for its six offsets. A fault in
+    // those terms is each row's, so it stops the run at the first.
     const SpreadParameters spread =
         inputs.areaType == AreaType::Urban ? UrbanSpread(cls, X) : RuralSpread(cls, X);
-    for (int Y = 0; Y <= kLastOffset; Y += kOffsetStep) {
-      const Concentration c = GroundConcentration(inputs, spread, Y);
+    const DistanceTerms terms = TermsAtDistance(inputs, spread);
+    const NumberText distance = NumberText::Distance(X * 1000);
+    for (std::size_t i = 0; i < std::size(kOffsets); ++i) {
+      const int Y = kOffsets[i];
+      const Concentration c = ConcentrationAtOffset(terms, Y);
       if (c.fault != ArithmeticFault::None) {
         outcome.fault = c.fault;
         return outcome;
@@ -60,7 +69,7 @@ GridOutcome WalkGrid(const PlumeInputs& inputs, RowSink& sink) {
         outcome.fault = reported.fault;
         return outcome;
       }
-      if (!sink.accept(ResultRow{X * 1000, Y, reported.value})) {
+      if (!sink.accept(FormattedRow(distance, offsetTexts[i], reported.value))) {
         outcome.stoppedBySink = true;
         return outcome;
       }

@@ -7,16 +7,18 @@
 #include "calc/arithmetic_fault.h"
 #include "calc/input_check.h"
 #include "calc/results_file.h"
+#include "calc/results_format.h"
 #include "calc/run_messages.h"
 #include "calc/types.h"
 
 namespace calc {
 
-// Receives the rows of a grid walk; returning false stops the walk.
+// Receives the rows of a grid walk, each formatted once for the file's line
+// and the list's row; returning false stops the walk.
 class RowSink {
  public:
   virtual ~RowSink() = default;
-  virtual bool accept(const ResultRow& row) = 0;
+  virtual bool accept(const FormattedRow& row) = 0;
 };
 
 struct GridOutcome {
@@ -26,7 +28,9 @@ struct GridOutcome {
 };
 
 // Walks the grid: X from 0.1 km, accumulated by += 0.1 while X <= Xmax;
-// Y = 0, 100, ..., 500 m at every X, all six with the spread of that X.
+// Y = 0, 100, ..., 500 m at every X. What depends on the distance alone
+// (its spread, the terms of the concentration it gives, its text) is
+// computed once for its six offsets.
 GridOutcome WalkGrid(const PlumeInputs& inputs, RowSink& sink);
 
 enum class RunOutcome { Completed, Refused, Faulted };

@@ -25,6 +25,8 @@ constexpr double kFloatOverflowThreshold = 0x1.ffffffp127;
 // zero or converts out of range behind the fault.
 class Steps {
  public:
+  // The steps that go on from earlier ones carry their fault.
+  explicit Steps(ArithmeticFault earlier = ArithmeticFault::None) : fault_(earlier) {}
   ArithmeticFault fault() const { return fault_; }
 
   double Multiply(double x, double y) { return Check(x * y, x, y); }
@@ -68,7 +70,7 @@ class Steps {
     return result;
   }
 
-  ArithmeticFault fault_ = ArithmeticFault::None;
+  ArithmeticFault fault_;
 };
 
 // Checks that a double can be rounded to single precision, before it is.
@@ -78,31 +80,31 @@ ArithmeticFault FloatRangeFault(double x) {
   return ArithmeticFault::None;
 }
 
-}  // namespace
-
-Concentration GroundConcentration(const PlumeInputs& in, const SpreadParameters& spread,
-                                  int offset) {
+// d1..d4 and q: the emission rate over the wind and the plume's spread.
+double Quotient(Steps& s, const PlumeInputs& in, const SpreadParameters& spread) {
   const double Q = in.emissionRate;
   const double u = in.windSpeed;
-  const double H = in.stackHeight;
-  const int Z = kReceptorHeight;
-  const int Y = offset;
   const double sigmaY = spread.sigmaY;
   const double sigmaZ = spread.sigmaZ;
-
-  // Step by step as the plume formula is written, nothing folded: the two
-  // vertical terms are computed apart even though at Z = 0 they are equal.
-  Steps s;
   const double d1 = s.Multiply(2, kPi);
   const double d2 = s.Multiply(d1, u);
   const double d3 = s.Multiply(d2, sigmaY);
   const double d4 = s.Multiply(d3, sigmaZ);
-  const double q = s.Divide(Q, d4);
+  return s.Divide(Q, d4);
+}
 
+// a, g and qg: q times the lateral factor at offset Y.
+double Lateral(Steps& s, double q, Metres sigmaY, int offset) {
+  const int Y = offset;
   const double a = s.Square(s.Divide(Y, sigmaY));
   const double g = s.Power(kE, s.Multiply(kMinusHalf, a));
-  const double qg = s.Multiply(q, g);
+  return s.Multiply(q, g);
+}
 
+// b1, s1, t1, b2, s2, t2 and t1 + t2: the plume and its reflection in the
+// ground, computed apart even though at Z = 0 they are equal.
+double Vertical(Steps& s, Metres H, Metres sigmaZ) {
+  const int Z = kReceptorHeight;
   const double b1 = s.Square(s.Subtract(Z, H));
   const double s1 = s.Square(sigmaZ);
   const double t1 = s.Power(kE, s.Multiply(kMinusHalf, s.Divide(b1, s1)));
@@ -110,10 +112,43 @@ Concentration GroundConcentration(const PlumeInputs& in, const SpreadParameters&
   const double b2 = s.Square(s.Add(Z, H));
   const double s2 = s.Square(sigmaZ);
   const double t2 = s.Power(kE, s.Multiply(kMinusHalf, s.Divide(b2, s2)));
+  return s.Add(t1, t2);
+}
 
-  const double C = s.Multiply(qg, s.Add(t1, t2));
+Concentration Checked(const Steps& s, double C) {
   if (s.fault() != ArithmeticFault::None) return {0, s.fault()};
   return {C, ArithmeticFault::None};
+}
+
+}  // namespace
+
+Concentration GroundConcentration(const PlumeInputs& in, const SpreadParameters& spread,
+                                  int offset) {
+  // Step by step as the plume formula is written, nothing folded, so the
+  // first step that faults is the one named.
+  Steps s;
+  const double q = Quotient(s, in, spread);
+  const double qg = Lateral(s, q, spread.sigmaY, offset);
+  const double C = s.Multiply(qg, Vertical(s, in.stackHeight, spread.sigmaZ));
+  return Checked(s, C);
+}
+
+DistanceTerms TermsAtDistance(const PlumeInputs& in, const SpreadParameters& spread) {
+  // The vertical term comes here before a, g and qg of any offset, where the
+  // formula has it after them. At the first offset, the axis, those give
+  // 0 / sigmaY = 0, e^-0 = 1 and q * 1, which cannot fault once q has not,
+  // so the first row's first fault is still the formula's.
+  Steps s;
+  const double q = Quotient(s, in, spread);
+  const double vertical = Vertical(s, in.stackHeight, spread.sigmaZ);
+  return {.sigmaY = spread.sigmaY, .quotient = q, .vertical = vertical, .fault = s.fault()};
+}
+
+Concentration ConcentrationAtOffset(const DistanceTerms& terms, int offset) {
+  Steps s(terms.fault);
+  const double qg = Lateral(s, terms.quotient, terms.sigmaY, offset);
+  const double C = s.Multiply(qg, terms.vertical);
+  return Checked(s, C);
 }
 
 ReportedValue ReportConcentration(double c) {

@@ -15,6 +15,22 @@ struct Concentration {
 Concentration GroundConcentration(const PlumeInputs& in, const SpreadParameters& spread,
                                   int offset);
 
+// The same steps split where their inputs part: those that depend on the
+// distance alone, through its spread (d1..d4, q, the vertical term t1 + t2
+// with both reflections), computed once for the distance's six offsets,
+// and those of one offset (a, g, qg, C). Each value is the one
+// GroundConcentration computes, and a fault in a distance's terms is the
+// fault of each of its rows, so its first row reports it.
+struct DistanceTerms {
+  Metres sigmaY = 0;
+  double quotient = 0;  // q = Q / (2 pi u sigmaY sigmaZ), kg/m3
+  double vertical = 0;  // t1 + t2
+  ArithmeticFault fault = ArithmeticFault::None;
+};
+DistanceTerms TermsAtDistance(const PlumeInputs& in, const SpreadParameters& spread);
+// C at a lateral offset from its distance's terms.
+Concentration ConcentrationAtOffset(const DistanceTerms& terms, int offset);
+
 // The value reported in micrograms per cubic metre: C rounded to float,
 // times 1e9 in double, rounded to two decimals (ties to even), rounded to
 // float again. Overflow when C or the rounded value leaves the float range.

@@ -4,8 +4,6 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
-#include <cstring>
 #include <iterator>
 #include <string_view>
 
@@ -16,8 +14,7 @@ constexpr int kMaxSignificantDigits = 17;  // enough to tell any two doubles apa
 constexpr int kDistanceDigits = 15;
 constexpr int kValueDigits = 7;
 
-constexpr std::size_t kNumberRoom = FormattedRow::kNumberRoom;
-constexpr std::size_t kOffsetRoom = 16;  // any int
+constexpr std::size_t kNumberRoom = NumberText::kRoom;
 
 // 10^(N-1) for N = 1 to 17: a number below it rounded to N digits keeps the
 // fixed form.
@@ -57,9 +54,8 @@ char* WriteNumber(char* out, double value, int significantDigits) {
   return WriteRounded(out, value, std::clamp(significantDigits, 1, kMaxSignificantDigits));
 }
 
-char* WriteOffset(char* out, int offset) {
-  return std::to_chars(out, out + kOffsetRoom, offset).ptr;
-}
+// Copies a number's text and returns the end.
+char* Put(char* out, std::string_view text) { return std::copy(text.begin(), text.end(), out); }
 
 }  // namespace
 
@@ -70,48 +66,67 @@ std::string FormatNumber(double value, int significantDigits) {
 
 std::string FormatValue(float value) { return FormatNumber(value, kValueDigits); }
 
-FormattedRow::FormattedRow(const ResultRow& row) {
+NumberText NumberText::Distance(Metres distance) {
+  NumberText number;
+  number.size_ = static_cast<std::uint8_t>(
+      WriteNumber(number.text_.data(), distance, kDistanceDigits) - number.text_.data());
+  return number;
+}
+
+NumberText NumberText::Offset(int offset) {
+  NumberText number;
+  const char* const end =
+      std::to_chars(number.text_.data(), number.text_.data() + kRoom, offset).ptr;
+  number.size_ = static_cast<std::uint8_t>(end - number.text_.data());
+  return number;
+}
+
+FormattedRow::FormattedRow(const NumberText& distance, const NumberText& offset, float value) {
   char* const start = line_.data();
-  char* out = WriteNumber(start, row.distance, kDistanceDigits);
+  char* out = Put(start, distance.text());
   distanceEnd_ = static_cast<std::uint8_t>(out - start);
   *out++ = ',';
-  out = WriteOffset(out, row.offset);
+  out = Put(out, offset.text());
   offsetEnd_ = static_cast<std::uint8_t>(out - start);
   *out++ = ',';
-  out = WriteNumber(out, row.value, kValueDigits);
+  out = WriteNumber(out, value, kValueDigits);
   valueEnd_ = static_cast<std::uint8_t>(out - start);
   valuePoint_ = static_cast<std::uint8_t>(std::find(start + offsetEnd_ + 1, out, '.') - start);
   out = std::copy_n("\r\n", 2, out);
   lineEnd_ = static_cast<std::uint8_t>(out - start);
-  // The list's row moves each number as a block of its room; past the line
-  // those blocks read these bytes, which they then leave behind.
-  std::memset(out, 0, kNumberRoom);
 }
 
+FormattedRow::FormattedRow(const ResultRow& row)
+    : FormattedRow(NumberText::Distance(row.distance), NumberText::Offset(row.offset), row.value) {}
+
 void FormattedRow::appendListRow(std::string& list, std::string_view decimalSeparator) const {
-  // Built in place up to the value's point and appended in one piece. Each
-  // number is moved as a block of a fixed size, which needs no call, and the
-  // next piece overwrites what the block carried past the number's end.
-  std::array<char, kLineRoom> row;
-  char* out = row.data();
-  *out++ = ' ';
-  std::memcpy(out, line_.data(), kNumberRoom);
-  out += distanceEnd_;
-  *out++ = '\t';
-  *out++ = ' ';
-  std::memcpy(out, line_.data() + distanceEnd_ + 1, kOffsetRoom);
-  out += offsetEnd_ - distanceEnd_ - 1;
-  *out++ = '\t';
+  const char* const line = line_.data();
+  const std::string_view distance(line, distanceEnd_);
+  const std::string_view offset(line + distanceEnd_ + 1, offsetEnd_ - distanceEnd_ - 1u);
+  const std::string_view beforePoint(line + offsetEnd_ + 1, valuePoint_ - offsetEnd_ - 1u);
   // Only the value's decimal point follows the user's locale.
-  std::memcpy(out, line_.data() + offsetEnd_ + 1, kNumberRoom);
-  out += valuePoint_ - offsetEnd_ - 1;
-  if (valuePoint_ == valueEnd_) {
-    *out++ = '\n';
-    list.append(row.data(), static_cast<std::size_t>(out - row.data()));
-    return;
-  }
-  list.append(row.data(), static_cast<std::size_t>(out - row.data())).append(decimalSeparator);
-  list.append(line_.data() + valuePoint_ + 1, valueEnd_ - valuePoint_ - 1u) += '\n';
+  const bool point = valuePoint_ != valueEnd_;
+  const std::string_view separator = point ? decimalSeparator : std::string_view();
+  const std::string_view afterPoint =
+      point ? std::string_view(line + valuePoint_ + 1, valueEnd_ - valuePoint_ - 1u)
+            : std::string_view();
+  // The row grows the list once, by its size (the texts, two spaces, two
+  // tabs and the line feed): an append for each of its short pieces would
+  // cost more than their bytes.
+  const std::size_t start = list.size();
+  list.resize(start + distance.size() + offset.size() + beforePoint.size() + separator.size() +
+              afterPoint.size() + 5);
+  char* out = list.data() + start;
+  *out++ = ' ';
+  out = Put(out, distance);
+  *out++ = '\t';
+  *out++ = ' ';
+  out = Put(out, offset);
+  *out++ = '\t';
+  out = Put(out, beforePoint);
+  out = Put(out, separator);
+  out = Put(out, afterPoint);
+  *out = '\n';
 }
 
 }  // namespace calc

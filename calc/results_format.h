@@ -23,15 +23,29 @@ std::string FormatNumber(double value, int significantDigits);
 
 std::string FormatValue(float value);  // 7 significant digits
 
+// The text of a number that many rows share, formatted once: a distance's
+// for its six rows, an offset's for every distance.
+class NumberText {
+ public:
+  static constexpr std::size_t kRoom = 32;  // any number at 17 digits, sign and exponent included
+
+  static NumberText Distance(Metres distance);  // 15 significant digits
+  static NumberText Offset(int offset);
+
+  std::string_view text() const { return {text_.data(), size_}; }
+
+ private:
+  std::array<char, kRoom> text_;
+  std::uint8_t size_ = 0;
+};
+
 // One row's three numbers, each formatted once with a period: the file's
 // line and the list's row are both built from them.
 class FormattedRow {
  public:
-  // Room for any number at 17 digits in either form, sign and exponent
-  // included; for a row's line with room to spare.
-  static constexpr std::size_t kNumberRoom = 32;
-  static constexpr std::size_t kLineRoom = 4 * kNumberRoom;
-
+  // Only the value is formatted here; the distance and the offset come as
+  // their shared texts.
+  FormattedRow(const NumberText& distance, const NumberText& offset, float value);
   explicit FormattedRow(const ResultRow& row);
 
   // "distance,offset,value" followed by CR LF.
@@ -43,8 +57,8 @@ class FormattedRow {
   void appendListRow(std::string& list, std::string_view decimalSeparator) const;
 
  private:
-  // The file's line, the numbers between its commas, then room left blank.
-  std::array<char, kLineRoom> line_;
+  // The file's line: three numbers, two commas, CR LF.
+  std::array<char, 3 * NumberText::kRoom + 4> line_;
   // Where the numbers end in it, the value's decimal point (or its end) and the line's end.
   std::uint8_t distanceEnd_ = 0;
   std::uint8_t offsetEnd_ = 0;

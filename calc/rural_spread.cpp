@@ -8,13 +8,6 @@
 namespace calc {
 namespace {
 
-// The half-angle law's intercept c (degrees) and slope d (degrees per unit
-// of ln X).
-struct RuralSigmaYLaw {
-  double c;
-  double d;
-};
-
 // D's intercept is the decimal 8.3333, not 25/3; A's slope is 2.5335 and F's
 // intercept 4.167, the values the law is run with.
 constexpr PerClass<RuralSigmaYLaw> kSigmaYLaws{
@@ -25,9 +18,6 @@ constexpr PerClass<RuralSigmaYLaw> kSigmaYLaws{
     .E = {6.25, 0.54287},
     .F = {4.167, 0.36191},
 };
-
-// Metres of sigmaY per kilometre of distance and unit of tan T.
-constexpr double kSigmaYScale = 1000 / 2.15;
 
 // The vertical bands, per class from the farthest to the nearest. Class A
 // beyond 3.11 km and class B beyond 35 km take a fixed 5000 m; F's nearest
@@ -94,19 +84,17 @@ Metres RuralSigmaY(StabilityClass cls, Kilometres X) {
   const double M = std::log(kE);
   const double T = law.c - (L * law.d) / M;
   const double theta = (kPi / 180) * T;
-  return (kSigmaYScale * X) * std::tan(theta);
+  return (kRuralSigmaYScale * X) * std::tan(theta);
 }
 
 // Exact comparison of doubles, no tolerance: a distance equal to a bound
 // belongs to the band that ends there.
-bool Holds(const RuralSigmaZBand& band, Kilometres X) {
-  return (!band.lower || *band.lower < X) && (!band.upper || X <= *band.upper);
-}
+bool Holds(const RuralSigmaZBand& band, Kilometres X) { return band.lower < X && X <= band.upper; }
 
 Metres RuralSigmaZ(StabilityClass cls, Kilometres X) {
   for (const RuralSigmaZBand& band : kSigmaZBands[cls]) {
     if (!Holds(band, X)) continue;
-    if (band.fixed) return *band.fixed;
+    if (band.fixed != 0) return band.fixed;
     const double power = std::pow(X, band.b);
     return band.a * power;
   }
@@ -119,6 +107,8 @@ Metres RuralSigmaZ(StabilityClass cls, Kilometres X) {
 SpreadParameters RuralSpread(StabilityClass cls, Kilometres X) {
   return {.sigmaY = RuralSigmaY(cls, X), .sigmaZ = RuralSigmaZ(cls, X)};
 }
+
+const RuralSigmaYLaw& RuralSigmaYLawOf(StabilityClass cls) { return kSigmaYLaws[cls]; }
 
 std::span<const RuralSigmaZBand> RuralSigmaZBands(StabilityClass cls) { return kSigmaZBands[cls]; }
 

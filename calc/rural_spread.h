@@ -1,5 +1,5 @@
 #pragma once
-#include <optional>
+#include <limits>
 #include <span>
 
 #include "calc/types.h"
@@ -11,14 +11,26 @@ namespace calc {
 //   sigmaZ = a * X^b of the class's band that holds X, or a fixed 5000 m.
 SpreadParameters RuralSpread(StabilityClass cls, Kilometres X);
 
+// The half-angle law's intercept c (degrees) and slope d (degrees per unit
+// of ln X).
+struct RuralSigmaYLaw {
+  double c;
+  double d;
+};
+const RuralSigmaYLaw& RuralSigmaYLawOf(StabilityClass cls);
+
+// Metres of sigmaY per kilometre of distance and unit of tan T.
+inline constexpr double kRuralSigmaYScale = 1000 / 2.15;
+
 // One distance band of the vertical law. A band holds X when
-// lower < X <= upper, a missing bound meaning no limit on that side.
+// lower < X <= upper; a side without a limit has an infinite bound, so
+// the test is the same for every band.
 struct RuralSigmaZBand {
-  std::optional<Kilometres> lower{};  // exclusive
-  std::optional<Kilometres> upper{};  // inclusive
-  double a = 0;                       // sigmaZ at 1 km, metres
-  double b = 0;                       // exponent
-  std::optional<Metres> fixed{};      // a fixed sigmaZ instead of a * X^b
+  Kilometres lower = -std::numeric_limits<double>::infinity();  // exclusive
+  Kilometres upper = std::numeric_limits<double>::infinity();   // inclusive
+  double a = 0;                                                 // sigmaZ at 1 km, metres
+  double b = 0;                                                 // exponent
+  Metres fixed = 0;  // a fixed sigmaZ instead of a * X^b; 0 when the band has its power law
 };
 
 // A class's bands, from the farthest to the nearest.

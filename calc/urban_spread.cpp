@@ -5,20 +5,6 @@
 namespace calc {
 namespace {
 
-// One urban law: a * x * (1 + b * x)^c with x in metres. A law without a
-// bracket is a * x alone.
-struct UrbanLaw {
-  double a;
-  double b;
-  double c;
-  bool bracket;
-};
-
-struct UrbanLaws {
-  UrbanLaw sigmaY;
-  UrbanLaw sigmaZ;
-};
-
 // The empirical urban table. B has no laws of its own and uses A's; F uses E's.
 // The A/B sigmaZ bracket is one ten-thousandth with the exponent +1/2, so the
 // vertical spread of the unstable classes grows faster than the distance.
@@ -47,5 +33,7 @@ SpreadParameters UrbanSpread(StabilityClass cls, Kilometres X) {
   const UrbanLaws& laws = kUrbanLaws[cls];
   return {.sigmaY = Evaluate(laws.sigmaY, X), .sigmaZ = Evaluate(laws.sigmaZ, X)};
 }
+
+const UrbanLaws& UrbanLawsOf(StabilityClass cls) { return kUrbanLaws[cls]; }
 
 }  // namespace calc

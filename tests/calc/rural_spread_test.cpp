@@ -2,7 +2,7 @@
 
 #include <cmath>
 #include <iomanip>
-#include <optional>
+#include <limits>
 
 #include <gtest/gtest.h>
 
@@ -10,6 +10,7 @@ namespace calc {
 namespace {
 
 using enum StabilityClass;
+constexpr Kilometres kNoLimit = std::numeric_limits<double>::infinity();
 
 // Per class each band ends where the next farther one begins, the farthest
 // open above and the nearest open below: every distance is held once.
@@ -18,8 +19,8 @@ TEST(RuralSigmaZ, BandsMeetWithoutGapOrOverlap) {
     const auto t = RuralSigmaZBands(cls);
     ASSERT_FALSE(t.empty());
     for (std::size_t i = 0; i < t.size(); ++i) {
-      EXPECT_EQ(t[i].upper, i == 0 ? std::nullopt : t[i - 1].lower) << "row " << i;
-      EXPECT_EQ(t[i].lower.has_value(), i + 1 < t.size()) << "row " << i;
+      EXPECT_EQ(t[i].upper, i == 0 ? kNoLimit : t[i - 1].lower) << "row " << i;
+      EXPECT_EQ(t[i].lower == -kNoLimit, i + 1 == t.size()) << "row " << i;
     }
   }
 }
