@@ -125,7 +125,7 @@ TEST_F(WindowRunTest, RefusalAndAFailedCloseShowTwoBoxesInOrder) {
 #ifdef _WIN32
   GTEST_SKIP() << "the C library's fclose cannot be made to fail on Windows";
 #else
-  testing_support::RefuseStdio(testing_support::StdioCall::Fclose, 0, EIO);
+  const testing_support::StdioRefusal refusal(testing_support::StdioCall::Fclose, 0, EIO);
 #endif
   const std::vector<SeenBox> boxes = pressHesaplaForBoxes();
   ASSERT_EQ(boxes.size(), 2u);
