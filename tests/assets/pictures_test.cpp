@@ -120,12 +120,3 @@ TEST(PicturesTest, IconsHoldEveryCopyAndEveryThemeSize) {
 
 }  // namespace
 }  // namespace assets
-
-int main(int argc, char* argv[]) {
-#ifndef _WIN32  // on Windows the Windows platform, the one students see
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-#endif
-  ::testing::InitGoogleTest(&argc, argv);
-  QGuiApplication app(argc, argv);
-  return RUN_ALL_TESTS();
-}

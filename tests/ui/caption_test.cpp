@@ -10,6 +10,13 @@
 namespace ui_testing {
 namespace {
 
+// --scale=R: the display scale the windows are to be drawn at (set by QT_SCALE_FACTOR, or on
+// Windows by the display's DPI); 1 when not given.
+double ExpectedScale() {
+  const QStringList given = QCoreApplication::arguments().filter(QRegularExpression("^--scale="));
+  return given.isEmpty() ? 1 : given.last().mid(8).toDouble();
+}
+
 // The faces that may draw a caption: outline faces holding every Turkish
 // letter ("MS Sans Serif", Windows' raster face, does not).
 #ifdef Q_OS_WIN

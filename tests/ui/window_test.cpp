@@ -1,6 +1,18 @@
 #include "tests/ui/window_test.h"
 
+#include "app/startup.h"
+
 namespace ui_testing {
+namespace {
+
+// The program's setup, once, before the first test makes its windows.
+class ApplicationSetUp final : public ::testing::Environment {
+  void SetUp() override { app::SetUpApplication(); }
+};
+[[maybe_unused]] const auto* const kSetUp =
+    ::testing::AddGlobalTestEnvironment(new ApplicationSetUp);
+
+}  // namespace
 
 void ExpectBox(const SeenBox& seen, const QString& title, const QString& text) {
   EXPECT_EQ(seen.title, title);

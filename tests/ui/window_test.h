@@ -19,8 +19,6 @@ using testing_support::SeenBox;
 using testing_support::TopLevel;
 
 void ExpectBox(const SeenBox& seen, const QString& title, const QString& text);
-// The device pixel ratio the windows must have (the test program's --scale).
-double ExpectedScale();
 inline const QString kCompletionText = "Hesaplama Sonucu YELDUMAN.TXT dosyasina yazdirildi";
 
 class WindowTest : public QObject, public ::testing::Test {
