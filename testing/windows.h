@@ -3,6 +3,8 @@
 // their names, message boxes answered. For the window tests, the benchmarks
 // and the screenshot tool.
 #include <functional>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 #include <QObject>
@@ -13,10 +15,14 @@ class QMessageBox;
 
 namespace testing_support {
 
-// The control of that object name inside `window`, or null.
+// The control of that object name inside `window`. None throws an exception
+// that names both: a test stops there with that message, not on a null pointer.
 template <class Control = QWidget>
 Control* Find(const QWidget* window, const char* name) {
-  return window->findChild<Control*>(QString::fromLatin1(name));
+  if (auto* control = window ? window->findChild<Control*>(QString::fromLatin1(name)) : nullptr)
+    return control;
+  throw std::runtime_error(std::string("no control ") + name + " in " +
+                           (window ? qPrintable(window->objectName()) : "a missing window"));
 }
 
 // The top-level window of that object name; null when there is none, or a

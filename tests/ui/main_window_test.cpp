@@ -73,6 +73,7 @@ TEST_F(MainWindowTest, EachTextGetsItsOneBoxAndKeepsTextsSelectionsAndFocus) {
 
 // Whichever windows are open.
 TEST_F(MainWindowTest, BitirOrTitleBarEndsTheEventLoopWithCodeZeroAndClosesNoWindowFirst) {
+  QPushButton* bitir = mainControl<QPushButton>("bitir");  // found here, not in the event loop
   const auto endBy = [this](const std::function<void()>& command) {
     takeWindowLog();
     QTimer deadline;  // the program's own event loop; 99 if nothing ends it
@@ -82,13 +83,13 @@ TEST_F(MainWindowTest, BitirOrTitleBarEndsTheEventLoopWithCodeZeroAndClosesNoWin
     EXPECT_EQ(QCoreApplication::exec(), 0);
     EXPECT_EQ(takeWindowLog(), QStringList{}) << "windows hidden on the way out";
   };
-  endBy([this] { click("bitir"); });
+  endBy([bitir] { bitir->click(); });
   EXPECT_FALSE(QFile::exists("yelduman.txt"));
 
   type({"1", "5", "50", "1"});
   ExpectBox(pressHesapla(), "IS TAMAM", kCompletionText);
   openEveryReferenceWindow();  // and the results window
-  endBy([this] { click("bitir"); });
+  endBy([bitir] { bitir->click(); });
   endBy([this] { mainWindow().close(); });
 }
 
