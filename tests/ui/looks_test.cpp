@@ -96,7 +96,7 @@ using WindowLooksTest = WindowTest;
 
 TEST_F(WindowLooksTest, EveryWindowAndControlHasItsCaptionPlaceFontAndColour) {
   // A refused run creates the results window and leaves the boxes empty.
-  ExpectBox(pressHesapla(), "HATA", "Max. Uzaklik Degerine DIKKAT!!!");
+  pressHesapla({calc::RefusedField{calc::InputField::Distance}});
   openEveryReferenceWindow();
   for (QWidget* window : QApplication::topLevelWidgets()) {  // the stack, the application's
     EXPECT_TRUE(window->windowIcon().availableSizes().contains(QSize(50, 37)));
@@ -158,7 +158,7 @@ TEST_F(WindowLooksTest, TabGoesRoundEachWindowInTabIndexOrderFromWhereTheFocusSt
   expectRound("Form1",
               {"Mesafe", "hesap", "bitir", "tablo", "atma", "Rzg", "Bc", "Em", "kent", "KAYNAK"});
   type({"1", "5", "50", "1"});
-  ExpectBox(pressHesapla(), "IS TAMAM", kCompletionText);
+  pressHesapla({kCompleted});
   expectRound("Form3", {"List1", "kapat"});
   click("tablo");
   expectRound("Form2", {"kapat"});
