@@ -4,7 +4,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace testing_support {
 
@@ -16,6 +18,27 @@ QWidget* TopLevel(const char* name) {
     found = w;
   }
   return found;
+}
+
+void OpenEveryWindow(QWidget& mainWindow) {
+  const auto click = [](const QWidget* window, const char* button) {
+    Find<QPushButton>(window, button)->click();
+  };
+  click(&mainWindow, "hesap");
+  const char* const texts[][2] = {{"Mesafe", "20"}, {"Rzg", "5"}, {"Bc", "50"}, {"Em", "1"}};
+  for (const auto& [box, text] : texts) Find<QLineEdit>(&mainWindow, box)->setText(text);
+  click(&mainWindow, "hesap");
+  click(&mainWindow, "tablo");
+  click(&mainWindow, "KAYNAK");
+  for (const char* opener : {"Command1", "Command2", "Command3"}) click(TopLevel("Form5"), opener);
+}
+
+QList<QWidget*> NamedControls(const QWidget& window) {
+  QList<QWidget*> named = window.findChildren<QWidget*>();
+  named.removeIf([](const QWidget* w) {
+    return w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_"));
+  });
+  return named;
 }
 
 BoxAnswerer::BoxAnswerer(std::function<void(QMessageBox&)> onShown) : onShown_(std::move(onShown)) {

@@ -1,12 +1,13 @@
 #pragma once
 // The program's windows as a user meets them: windows and controls found by
-// their names, message boxes answered. For the window tests, the benchmarks
-// and the screenshot tool.
+// their names, every window opened, message boxes answered. For the window
+// tests, the benchmarks and the screenshot tool.
 #include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QWidget>
@@ -28,6 +29,20 @@ Control* Find(const QWidget* window, const char* name) {
 // The top-level window of that object name; null when there is none, or a
 // second one.
 QWidget* TopLevel(const char* name);
+
+// The seven windows, in the order OpenEveryWindow opens them.
+inline constexpr const char* kWindowNames[] = {"Form1", "Form3", "Form2", "Form5",
+                                               "Form6", "Form7", "Form4"};
+
+// Opens every window from the fresh main window, shown, as a user does:
+// HESAPLA with the boxes empty (refused), then a 20 km run, which shows the
+// results window; TABLO; KAYNAKLAR, which hides the main window; and the
+// references' buttons to the three coefficient tables. The runs' two boxes
+// are left to whoever answers boxes (BoxAnswerer).
+void OpenEveryWindow(QWidget& mainWindow);
+
+// The controls the window's layout names, Qt's own inner widgets left out.
+QList<QWidget*> NamedControls(const QWidget& window);
 
 // A message box as it stood when it was answered.
 struct SeenBox {

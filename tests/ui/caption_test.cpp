@@ -177,20 +177,18 @@ class CaptionTest : public WindowTest, public ::testing::WithParamInterface<cons
 };
 
 TEST_P(CaptionTest, EveryCaptionIsDrawnWholeUpAndPressedInAFaceHoldingItsLetters) {
-  pressHesapla({calc::RefusedField{calc::InputField::Distance}});  // the results window
-  openEveryReferenceWindow();
+  openEveryWindow();
   const auto* style = qobject_cast<const QProxyStyle*>(QApplication::style());
   ASSERT_NE(style, nullptr);
   std::cout << "[ NOTE     ] " << style->baseStyle()->name().toStdString() << " at "
             << mainWindow().devicePixelRatioF() << "\n";
 
   int captions = 0;
-  for (const char* name : {"Form1", "Form2", "Form3", "Form4", "Form5", "Form6", "Form7"}) {
+  for (const char* name : testing_support::kWindowNames) {
     QWidget* window = TopLevel(name);
     ASSERT_NE(window, nullptr) << name;
     ASSERT_EQ(window->devicePixelRatioF(), ExpectedScale()) << name;
-    for (QWidget* control : window->findChildren<QWidget*>()) {
-      if (control->objectName().isEmpty() || control->objectName().startsWith("qt_")) continue;
+    for (QWidget* control : testing_support::NamedControls(*window)) {
       auto* button = qobject_cast<QAbstractButton*>(control);
       for (const bool pressed : {false, true}) {
         if (pressed && button == nullptr) continue;

@@ -85,13 +85,9 @@ std::vector<SeenBox> WindowTest::pressHesapla(const Causes& causes) {
   return expectBoxes(causes);
 }
 
-void WindowTest::openEveryReferenceWindow() {
-  click("tablo");
-  click("KAYNAK");
-  QWidget* references = TopLevel("Form5");
-  for (const char* button : {"Command1", "Command2", "Command3", "Command4"}) {
-    Find<QPushButton>(references, button)->click();
-  }
+void WindowTest::openEveryWindow() {
+  testing_support::OpenEveryWindow(mainWindow());
+  expectBoxes({calc::RefusedField{calc::InputField::Distance}, kCompleted});
 }
 
 QStringList WindowTest::listRows() {

@@ -44,12 +44,11 @@ class WindowTest : public QObject, public ::testing::Test {
   // Clicks HESAPLA, whose boxes must be those of `causes`, in order: each worded as
   // calc/user_messages words its cause, a plain OK box over the main window.
   std::vector<SeenBox> pressHesapla(const Causes& causes);
+  // Every window opened (testing_support::OpenEveryWindow), and its runs' boxes expected.
+  void openEveryWindow();
   // Since the last call, by object name: "+Form5" when the references window
   // was shown, "-Form1" when the main window was hidden.
   QStringList takeWindowLog() { return std::exchange(windowLog_, {}); }
-  // Every reference window opened through its button, then K A P A T on the
-  // references window: the main window is back, the tables stay open.
-  void openEveryReferenceWindow();
 
   QStringList listRows();
 
