@@ -90,6 +90,21 @@ void WindowTest::openEveryWindow() {
   expectBoxes({calc::RefusedField{calc::InputField::Distance}, kCompleted});
 }
 
+void WindowTest::expectCloseOnlyHides(QWidget* window, const char* closeButton,
+                                      const std::function<void()>& reopen) {
+  const QString name = window->objectName();
+  const QPointer<QWidget> kept = window;
+  takeWindowLog();
+  for (const bool byTitleBar : {false, true}) {
+    SCOPED_TRACE(byTitleBar ? "the title bar's close" : closeButton);
+    byTitleBar ? void(window->close()) : Find<QPushButton>(window, closeButton)->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    reopen();
+    ASSERT_TRUE(kept && TopLevel(qPrintable(name)) == window) << "not the same window";
+  }
+  EXPECT_EQ(takeWindowLog(), QStringList({"-" + name, "+" + name, "-" + name, "+" + name}));
+}
+
 QStringList WindowTest::listRows() {
   QStringList rows;
   if (resultsWindow() == nullptr) return rows;

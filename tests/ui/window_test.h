@@ -1,6 +1,7 @@
 #pragma once
 // Fresh windows per test in a temporary directory, under a decimal-point locale. Boxes are
 // answered OK; one not expected, or not a plain OK box over the main window, fails the test.
+#include <functional>
 #include <memory>
 #include <ostream>
 #include <utility>
@@ -49,6 +50,10 @@ class WindowTest : public QObject, public ::testing::Test {
   // Since the last call, by object name: "+Form5" when the references window
   // was shown, "-Form1" when the main window was hidden.
   QStringList takeWindowLog() { return std::exchange(windowLog_, {}); }
+  // The window's `closeButton`, then its title bar's close, each only hide it: after
+  // either, `reopen` shows the same window again, even once deferred deletes have run.
+  void expectCloseOnlyHides(QWidget* window, const char* closeButton,
+                            const std::function<void()>& reopen);
 
   QStringList listRows();
 
