@@ -125,10 +125,14 @@ TEST_F(WindowRunTest, RefusalAndAFailedCloseShowTwoBoxesInOrder) {
                 calc::FileFault{calc::FileFault::Step::Write, EIO}});
 }
 
-TEST_F(WindowRunTest, AThousandTwentyKilometreRunsKeepResidentMemoryFlat) {
+// Once warm, twenty more 20 km runs leave resident memory where it was: a run that leaked its
+// 1,195 rows (some 280 kB) would pass the limit five times over.
+TEST_F(WindowRunTest, TwentyKilometreRunsKeepResidentMemoryFlat) {
 #ifdef _WIN32
-  GTEST_SKIP() << "reads /proc; a leak in the list's rows shows on every system alike";
-#endif
+  GTEST_SKIP() << "resident memory is read from /proc; a leak in the rows shows on every system";
+#elif defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "AddressSanitizer's quarantine keeps freed memory resident on purpose";
+#else
   const auto residentKilobytes = [] {
     QFile status("/proc/self/status");
     status.open(QIODevice::ReadOnly);
@@ -136,12 +140,10 @@ TEST_F(WindowRunTest, AThousandTwentyKilometreRunsKeepResidentMemoryFlat) {
   };
   type({"20", "5", "50", "1"});
   long warmKilobytes = 0;
-  for (int run = 0; run < 1000; ++run) {
+  for (int run = 0; run < 40; ++run) {
     if (run == 20) warmKilobytes = residentKilobytes();
     pressHesapla({kCompleted});
-    ASSERT_EQ(Find<QListWidget>(resultsWindow(), "List1")->count(), 1195) << "run " << run;
   }
-#if !defined(__SANITIZE_ADDRESS__)  // whose quarantine keeps freed memory resident on purpose
   EXPECT_LE(residentKilobytes() - warmKilobytes, 1024);
 #endif
 }
