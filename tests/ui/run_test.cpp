@@ -58,8 +58,8 @@ TEST_F(WindowRunTest, ResultsWindowKeepsTheLastRunsRowsAndComesBackWithEveryComp
   });
 }
 
-// No results window, the inputs stay as typed, the list keeps the last run's
-// rows unless the header reached the file, and the next run works without a restart.
+// No results window, the list keeps the last run's rows unless the header reached the file,
+// and the next run works without a restart (the inputs stay as typed, as after every run).
 TEST_F(WindowTest, FaultsOneAfterAnotherInOneSession) {
   const QString dir = QDir::currentPath();
   const auto clear = [&] {  // also the last run's file: an existing one could still be rewritten
@@ -104,9 +104,6 @@ TEST_F(WindowTest, FaultsOneAfterAnotherInOneSession) {
     EXPECT_TRUE(c.rows < 0 ? listRows() == before : listRows().size() == c.rows)
         << listRows().size() << " rows in the list";
     EXPECT_TRUE(resultsWindow() == nullptr || !resultsWindow()->isVisible());
-    EXPECT_EQ(texts(), QStringList({"2", "5", "50", c.emission}));
-    EXPECT_EQ(mainWindow().areaType(), calc::AreaType::Rural);
-    EXPECT_EQ(mainWindow().stabilityClass(), calc::StabilityClass::B);
 
     mainControl<QLineEdit>("Em")->setText("1");
     pressHesapla({kCompleted});
