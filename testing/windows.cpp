@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace testing_support {
 
@@ -21,24 +22,19 @@ QWidget* TopLevel(const char* name) {
 }
 
 void OpenEveryWindow(QWidget& mainWindow) {
-  const auto click = [](const QWidget* window, const char* button) {
-    Find<QPushButton>(window, button)->click();
-  };
-  click(&mainWindow, "hesap");
+  Find<QPushButton>(&mainWindow, "hesap")->click();
   const char* const texts[][2] = {{"Mesafe", "20"}, {"Rzg", "5"}, {"Bc", "50"}, {"Em", "1"}};
   for (const auto& [box, text] : texts) Find<QLineEdit>(&mainWindow, box)->setText(text);
-  click(&mainWindow, "hesap");
-  click(&mainWindow, "tablo");
-  click(&mainWindow, "KAYNAK");
-  for (const char* opener : {"Command1", "Command2", "Command3"}) click(TopLevel("Form5"), opener);
+  for (const char* button : {"hesap", "tablo", "KAYNAK"}) {
+    Find<QPushButton>(&mainWindow, button)->click();
+  }
+  for (const char* opener : {"Command1", "Command2", "Command3"}) {
+    Find<QPushButton>(TopLevel("Form5"), opener)->click();
+  }
 }
 
 QList<QWidget*> NamedControls(const QWidget& window) {
-  QList<QWidget*> named = window.findChildren<QWidget*>();
-  named.removeIf([](const QWidget* w) {
-    return w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_"));
-  });
-  return named;
+  return window.findChildren<QWidget*>(QRegularExpression("^(?!qt_).+"));
 }
 
 BoxAnswerer::BoxAnswerer(std::function<void(QMessageBox&)> onShown) : onShown_(std::move(onShown)) {

@@ -30,10 +30,6 @@ Control* Find(const QWidget* window, const char* name) {
 // second one.
 QWidget* TopLevel(const char* name);
 
-// The seven windows, in the order OpenEveryWindow opens them.
-inline constexpr const char* kWindowNames[] = {"Form1", "Form3", "Form2", "Form5",
-                                               "Form6", "Form7", "Form4"};
-
 // Opens every window from the fresh main window, shown, as a user does:
 // HESAPLA with the boxes empty (refused), then a 20 km run, which shows the
 // results window; TABLO; KAYNAKLAR, which hides the main window; and the

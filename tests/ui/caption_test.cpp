@@ -179,10 +179,9 @@ TEST_P(CaptionTest, EveryCaptionIsDrawnWholeUpAndPressedInAFaceHoldingItsLetters
             << mainWindow().devicePixelRatioF() << "\n";
 
   int captions = 0;
-  for (const char* name : testing_support::kWindowNames) {
-    QWidget* window = TopLevel(name);
-    ASSERT_NE(window, nullptr) << name;
-    ASSERT_EQ(window->devicePixelRatioF(), ExpectedScale()) << name;
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    const QString name = window->objectName();
+    ASSERT_EQ(window->devicePixelRatioF(), ExpectedScale()) << name.toStdString();
     for (QWidget* control : testing_support::NamedControls(*window)) {
       auto* button = qobject_cast<QAbstractButton*>(control);
       for (const bool pressed : {false, true}) {
