@@ -31,9 +31,11 @@ bool Refused(testing_support::StdioCall call) {
 
 }  // namespace
 
-void testing_support::RefuseStdio(StdioCall call, int callsBefore, int err) {
+testing_support::StdioRefusal::StdioRefusal(StdioCall call, int callsBefore, int err) : call(call) {
   refusals[static_cast<int>(call)] = {callsBefore, err};
 }
+
+testing_support::StdioRefusal::~StdioRefusal() { refusals[static_cast<int>(call)] = {}; }
 
 extern "C" std::size_t __wrap_fwrite(const void* data, std::size_t size, std::size_t n,
                                      std::FILE* file) {

@@ -7,9 +7,14 @@
 namespace testing_support {
 
 enum class StdioCall { Fwrite, Fflush, Fclose };
-// After `callsBefore` more calls of that kind pass, the next fails with `err` having done
-// nothing, except that a refused fclose still closes the file; `err` 0 lifts the refusal.
-void RefuseStdio(StdioCall call, int callsBefore, int err);
+// While it lives: after `callsBefore` more calls of that kind pass, the next fails with `err`
+// having done nothing, except that a refused fclose still closes the file; `err` 0 refuses
+// none. Lifted when it goes, so a test that fails before the refused call leaves none armed.
+struct StdioRefusal {
+  StdioRefusal(StdioCall call, int callsBefore, int err);
+  ~StdioRefusal();
+  const StdioCall call;
+};
 
 // How many of this process's descriptors are open on `file`.
 inline int DescriptorsOpenOn(const std::filesystem::path& file) {

@@ -4,7 +4,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
 
 namespace testing_support {
 
@@ -16,6 +19,22 @@ QWidget* TopLevel(const char* name) {
     found = w;
   }
   return found;
+}
+
+void OpenEveryWindow(QWidget& mainWindow) {
+  Find<QPushButton>(&mainWindow, "hesap")->click();
+  const char* const texts[][2] = {{"Mesafe", "20"}, {"Rzg", "5"}, {"Bc", "50"}, {"Em", "1"}};
+  for (const auto& [box, text] : texts) Find<QLineEdit>(&mainWindow, box)->setText(text);
+  for (const char* button : {"hesap", "tablo", "KAYNAK"}) {
+    Find<QPushButton>(&mainWindow, button)->click();
+  }
+  for (const char* opener : {"Command1", "Command2", "Command3"}) {
+    Find<QPushButton>(TopLevel("Form5"), opener)->click();
+  }
+}
+
+QList<QWidget*> NamedControls(const QWidget& window) {
+  return window.findChildren<QWidget*>(QRegularExpression("^(?!qt_).+"));
 }
 
 BoxAnswerer::BoxAnswerer(std::function<void(QMessageBox&)> onShown) : onShown_(std::move(onShown)) {

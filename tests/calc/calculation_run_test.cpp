@@ -100,9 +100,10 @@ TEST_F(RunTest, FileFaultsStopTheRun) {
     if (stage == "/dev/full" && !fs::exists("/dev/full")) continue;
     if (stage == "/dev/full") fs::create_symlink("/dev/full", file());
     if (stage == "folder") fs::create_directory(file());
-    testing_support::RefuseStdio(c.call, c.before, c.err);
-    EXPECT_EQ(Run(Texts(c.xmax)), RunOutcome::Faulted);
-    testing_support::RefuseStdio(c.call, 0, 0);
+    {
+      const testing_support::StdioRefusal refusal(c.call, c.before, c.err);
+      EXPECT_EQ(Run(Texts(c.xmax)), RunOutcome::Faulted);
+    }
     EXPECT_EQ(report.messages, c.messages);
     EXPECT_EQ(report.list, c.list);
     EXPECT_EQ(report.rowCount(), c.rows);

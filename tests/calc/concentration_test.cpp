@@ -19,9 +19,10 @@ constexpr AreaType kUrban = AreaType::Urban, kRural = AreaType::Rural;
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-// C in kg/m3 (scripts/independent-values.py), 50 m stack, 5 m/s: a denominator multiplied in
-// another order, exp in place of the held e, or the full pi shows. The rural cases, one a class,
-// pin its sigmaY law too, which divides by ln e = 0.9999999999999981, not 1.
+// C in kg/m3, 50 m stack, 5 m/s: a denominator multiplied in another order, exp in place of the
+// held e, or the full pi shows. The rural cases, one a class, pin its sigmaY law too, which
+// divides by ln e = 0.9999999999999981, not 1. Each C is independent_values.py's, the model
+// written apart beside this file; ctest holds this table to it.
 TEST(Concentration, GoldenValues) {
   const Kilometres x3 = GridDistance(3), x10 = GridDistance(10), x20 = GridDistance(20);
   // clang-format off
@@ -78,6 +79,7 @@ TEST(ConcentrationReport, RoundingAndRange) {
 // optimising build replaces it by x * x, so a pow fails here in the Debug build. Each point, scaled
 // by its absurd emission rate, lies 8 to 12 units below a rounding boundary of the written value
 // (beyond exp's last-bit differences among maths libraries); one pow moves it 19 or more, across.
+// The written values are independent_values.py's, which squares as x * x too.
 TEST(ConcentrationSquares, SquaresAreCorrectlyRoundedProducts) {
   // clang-format off
   const struct {

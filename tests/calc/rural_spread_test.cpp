@@ -28,7 +28,7 @@ TEST(RuralSigmaZ, BandsMeetWithoutGapOrOverlap) {
 // The bands no grid point of a run reaches (beyond 20 km, or between 0.2 and 0.3), those
 // whose ground values near the source round to zero, and the bounds no grid point lies on,
 // to the last bit: X^b first, then times a, or the fixed 5000 m of A and B far out. Expected
-// values are a * X**b in Python's double arithmetic (scripts/independent-values.py).
+// values are a * X**b in Python's double arithmetic (independent_values.py, checked by ctest).
 TEST(RuralSigmaZ, BandsAndBoundsTheRunsDoNotShow) {
   // clang-format off
   const struct { StabilityClass cls; Kilometres X; Metres sigmaZ; } cases[] = {

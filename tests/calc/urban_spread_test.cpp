@@ -13,6 +13,7 @@ using testing_support::GridDistance;
 // B runs A's laws and F runs E's. (a * X) * 1000 is 20.000000000000004 in C at
 // 100 m; at the 17th and 26th grid points (b * X) * 1000 differs from b * (X * 1000);
 // at the 20th E's sigmaZ is 80 through the power -0.5 (1 / sqrt: 80.000000000000014).
+// The values are independent_values.py's (checked by ctest).
 TEST(UrbanSpread, GoldenValues) {
   // clang-format off
   const struct { StabilityClass cls; Kilometres X; Metres sigmaY, sigmaZ; } cases[] = {

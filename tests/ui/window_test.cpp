@@ -1,11 +1,22 @@
 #include "tests/ui/window_test.h"
 
-namespace ui_testing {
+#include "app/startup.h"
+#include "calc/user_messages.h"
+#include "ui/utf8.h"
 
-void ExpectBox(const SeenBox& seen, const QString& title, const QString& text) {
-  EXPECT_EQ(seen.title, title);
-  EXPECT_EQ(seen.text, text);
-}
+namespace ui_testing {
+namespace {
+
+// The program's setup, once, before the first test makes its windows.
+class ApplicationSetUp final : public ::testing::Environment {
+  void SetUp() override { app::SetUpApplication(); }
+};
+[[maybe_unused]] const auto* const kSetUp =
+    ::testing::AddGlobalTestEnvironment(new ApplicationSetUp);
+
+const char* const kBoxes[] = {"Mesafe", "Rzg", "Bc", "Em"};
+
+}  // namespace
 
 void WindowTest::SetUp() {
   previousDirectory_ = QDir::currentPath();
@@ -33,8 +44,7 @@ bool WindowTest::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void WindowTest::TearDown() {
-  for (const SeenBox& box : boxes_->take())
-    ADD_FAILURE() << "unexpected " << box.text.toStdString();
+  if (boxes_) expectBoxes({});
   qApp->removeEventFilter(this);
   boxes_.reset();
   windows_.reset();
@@ -42,8 +52,6 @@ void WindowTest::TearDown() {
   workDir_.reset();
   QLocale::setDefault(previousLocale_);
 }
-
-const char* const kBoxes[] = {"Mesafe", "Rzg", "Bc", "Em"};
 
 void WindowTest::type(const QStringList& typed) {
   for (int i = 0; i < 4; ++i) mainControl<QLineEdit>(kBoxes[i])->setText(typed.value(i));
@@ -55,29 +63,46 @@ QStringList WindowTest::texts() {
   return texts;
 }
 
-std::vector<SeenBox> WindowTest::pressHesaplaForBoxes() {
-  click("hesap");
-  const std::vector<SeenBox> boxes = boxes_->take();
+std::vector<SeenBox> WindowTest::expectBoxes(const Causes& causes) {
+  std::vector<SeenBox> boxes = boxes_->take();
+  QStringList seen;
+  QStringList expected;
   for (const SeenBox& box : boxes) {
-    EXPECT_TRUE(box.plainOk && box.owner == "Form1")
-        << box.text.toStdString() << ": not a plain OK box over the main window";
+    const bool plain = box.plainOk && box.owner == "Form1";
+    seen << box.title + ": " + box.text +
+                (plain ? "" : " (not a plain OK box over the main window)");
   }
+  for (const calc::RunMessage& cause : causes) {
+    expected << ui::FromUtf8(calc::MessageTitle(cause)) + ": " +
+                    ui::FromUtf8(calc::MessageText(cause));
+  }
+  EXPECT_EQ(seen, expected);
   return boxes;
 }
 
-SeenBox WindowTest::pressHesapla() {
-  const std::vector<SeenBox> boxes = pressHesaplaForBoxes();
-  if (boxes.size() != 1) ADD_FAILURE() << boxes.size() << " boxes from one run";
-  return boxes.empty() ? SeenBox{} : boxes.front();
+std::vector<SeenBox> WindowTest::pressHesapla(const Causes& causes) {
+  click("hesap");
+  return expectBoxes(causes);
 }
 
-void WindowTest::openEveryReferenceWindow() {
-  click("tablo");
-  click("KAYNAK");
-  QWidget* references = TopLevel("Form5");
-  for (const char* button : {"Command1", "Command2", "Command3", "Command4"}) {
-    Find<QPushButton>(references, button)->click();
+void WindowTest::openEveryWindow() {
+  testing_support::OpenEveryWindow(mainWindow());
+  expectBoxes({calc::RefusedField{calc::InputField::Distance}, kCompleted});
+}
+
+void WindowTest::expectCloseOnlyHides(QWidget* window, const char* closeButton,
+                                      const std::function<void()>& reopen) {
+  const QString name = window->objectName();
+  const QPointer<QWidget> kept = window;
+  takeWindowLog();
+  for (const bool byTitleBar : {false, true}) {
+    SCOPED_TRACE(byTitleBar ? "the title bar's close" : closeButton);
+    byTitleBar ? void(window->close()) : Find<QPushButton>(window, closeButton)->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    reopen();
+    ASSERT_TRUE(kept && TopLevel(qPrintable(name)) == window) << "not the same window";
   }
+  EXPECT_EQ(takeWindowLog(), QStringList({"-" + name, "+" + name, "-" + name, "+" + name}));
 }
 
 QStringList WindowTest::listRows() {

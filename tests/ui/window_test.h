@@ -1,14 +1,17 @@
 #pragma once
 // Fresh windows per test in a temporary directory, under a decimal-point locale. Boxes are
-// answered OK; one not taken, or not a plain OK box over the main window, fails the test.
+// answered OK; one not expected, or not a plain OK box over the main window, fails the test.
+#include <functional>
 #include <memory>
 #include <ostream>
 #include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 #include <QTest>
 #include <QtWidgets>
 
+#include "calc/run_messages.h"
 #include "testing/windows.h"
 #include "ui/app_windows.h"
 
@@ -17,11 +20,8 @@ namespace ui_testing {
 using testing_support::Find;
 using testing_support::SeenBox;
 using testing_support::TopLevel;
-
-void ExpectBox(const SeenBox& seen, const QString& title, const QString& text);
-// The device pixel ratio the windows must have (the test program's --scale).
-double ExpectedScale();
-inline const QString kCompletionText = "Hesaplama Sonucu YELDUMAN.TXT dosyasina yazdirildi";
+using Causes = std::vector<calc::RunMessage>;
+inline const calc::RunMessage kCompleted = calc::Completion{};
 
 class WindowTest : public QObject, public ::testing::Test {
  protected:
@@ -34,9 +34,7 @@ class WindowTest : public QObject, public ::testing::Test {
 
   template <class Control = QWidget>
   Control* mainControl(const char* name) {
-    auto* control = Find<Control>(&mainWindow(), name);
-    EXPECT_NE(control, nullptr) << name;
-    return control;
+    return Find<Control>(&mainWindow(), name);
   }
   void click(const char* button) { mainControl<QPushButton>(button)->click(); }
   void select(const char* option) { mainControl<QRadioButton>(option)->setChecked(true); }
@@ -44,20 +42,24 @@ class WindowTest : public QObject, public ::testing::Test {
   // The texts of Mesafe, Rzg, Bc and Em, in that order.
   void type(const QStringList& typed);
   QStringList texts();
-  // Clicks HESAPLA and returns the boxes of its run, each a plain OK box over the main window.
-  std::vector<SeenBox> pressHesaplaForBoxes();
-  // The same, for the one box of a run; not exactly one box fails.
-  SeenBox pressHesapla();
+  // Clicks HESAPLA, whose boxes must be those of `causes`, in order: each worded as
+  // calc/user_messages words its cause, a plain OK box over the main window.
+  std::vector<SeenBox> pressHesapla(const Causes& causes);
+  // Every window opened (testing_support::OpenEveryWindow), and its runs' boxes expected.
+  void openEveryWindow();
   // Since the last call, by object name: "+Form5" when the references window
   // was shown, "-Form1" when the main window was hidden.
   QStringList takeWindowLog() { return std::exchange(windowLog_, {}); }
-  // Every reference window opened through its button, then K A P A T on the
-  // references window: the main window is back, the tables stay open.
-  void openEveryReferenceWindow();
+  // The window's `closeButton`, then its title bar's close, each only hide it: after
+  // either, `reopen` shows the same window again, even once deferred deletes have run.
+  void expectCloseOnlyHides(QWidget* window, const char* closeButton,
+                            const std::function<void()>& reopen);
 
   QStringList listRows();
 
  private:
+  std::vector<SeenBox> expectBoxes(const Causes& causes);  // those seen since the last call
+
   QString previousDirectory_;
   QLocale previousLocale_;
   std::unique_ptr<QTemporaryDir> workDir_;

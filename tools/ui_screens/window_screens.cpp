@@ -7,8 +7,9 @@
 //   build/tools/ui_screens/ui_screens OUTPUT_DIR > OUTPUT_DIR/controls.txt
 //
 // Runs offscreen unless QT_QPA_PLATFORM names another platform (on Windows
-// on the Windows platform, under Wine too). The results
-// file of the run is written to OUTPUT_DIR.
+// on the Windows platform, under Wine too). The windows are opened as the
+// window tests open them (testing/windows.h); the results file of the run is
+// written to OUTPUT_DIR.
 #include <cstdio>
 
 #include <QAbstractButton>
@@ -17,9 +18,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
 
 #include "app/startup.h"
 #include "testing/windows.h"
@@ -27,14 +26,12 @@
 
 namespace {
 
-using testing_support::Find;
 using testing_support::TopLevel;
 
 // One line per named control: geometry in pixels, and the font as asked
 // and as found on this system.
 void ListControls(QWidget* window) {
-  for (QWidget* w : window->findChildren<QWidget*>()) {
-    if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_"))) continue;
+  for (QWidget* w : testing_support::NamedControls(*window)) {
     const QFont f = w->font();
     const QFontInfo found(f);
     const QRect g = w->geometry();
@@ -72,34 +69,15 @@ int main(int argc, char* argv[]) {
   Save(&mainWindow, out, "Form1");
   ListControls(&mainWindow);
 
-  // Every box is drawn, then answered with OK.
+  // Every window opened, every box drawn, then answered with OK.
   int boxes = 0;
   const testing_support::BoxAnswerer answer(
       [&](QMessageBox& box) { Save(&box, out, QStringLiteral("box%1").arg(++boxes)); });
-
-  const auto click = [](const QWidget* window, const char* button) {
-    Find<QPushButton>(window, button)->click();
-  };
-  const auto type = [&](const char* box, const char* text) {
-    Find<QLineEdit>(&mainWindow, box)->setText(QString::fromLatin1(text));
-  };
-  click(&mainWindow, "hesap");  // refused: the distance box is empty
-  type("Mesafe", "20");
-  type("Rzg", "5");
-  type("Bc", "50");
-  type("Em", "1");
-  click(&mainWindow, "hesap");
+  testing_support::OpenEveryWindow(mainWindow);
   Save(&mainWindow, out, "Form1-filled");
   Save(TopLevel("Form3"), out, "Form3");
   ListControls(TopLevel("Form3"));
 
-  // The reference windows, each reached by its own button.
-  click(&mainWindow, "tablo");
-  click(&mainWindow, "KAYNAK");
-  const QWidget* references = TopLevel("Form5");
-  click(references, "Command1");
-  click(references, "Command2");
-  click(references, "Command3");
   for (const char* name : {"Form2", "Form5", "Form6", "Form7", "Form4"}) {
     QWidget* window = TopLevel(name);
     Save(window, out, window->objectName());

@@ -3,18 +3,22 @@
 expected values of the core's tests.
 
 Python floats are IEEE doubles and every step below is done in the order the
-model prescribes, so the results agree to the last bit with a correct
-implementation. Singles are made with struct (round to nearest, ties to even)
-and the printed texts with "%.nG", both correctly rounded.
+model prescribes, each square the correctly rounded product x * x, so the
+results agree to the last bit with a correct implementation. Singles are made
+with struct (round to nearest, ties to even) and the printed texts with
+"%.nG", both correctly rounded.
 
-  scripts/independent-values.py sigmaz    one sigmaZ inside each of the 39 bands
-  scripts/independent-values.py overflow  the last row written before each overflow
-  scripts/independent-values.py tie       a run whose file carries a two-decimal tie
-  scripts/independent-values.py check     recomputes the tests' other pinned values
+  independent_values.py cited     every value the tests beside this file cite
+                                  from here, derived again from their own
+                                  inputs; fails when one differs (ctest runs it)
+  independent_values.py overflow  the last row written before each overflow
+  independent_values.py tie       a run whose file carries a two-decimal tie
 """
 import math
+import re
 import struct
 import sys
+from pathlib import Path
 
 PI = 3.141592654
 E = 2.71828182845904
@@ -95,6 +99,10 @@ def checked(x):
     return x
 
 
+def square(x):
+    return checked(x * x)
+
+
 def power(x, y):
     try:
         return checked(math.pow(x, y))
@@ -106,10 +114,10 @@ def concentration(Q, u, H, sy, sz, Y):
     Z, half = 0, -1 / 2
     d4 = checked(checked(checked(2 * PI * u) * sy) * sz)
     q = checked(Q / d4)
-    g = power(E, half * power(Y / sy, 2))
+    g = power(E, half * square(Y / sy))
     qg = checked(q * g)
-    t1 = power(E, half * checked(power(Z - H, 2) / power(sz, 2)))
-    t2 = power(E, half * checked(power(Z + H, 2) / power(sz, 2)))
+    t1 = power(E, half * checked(square(Z - H) / square(sz)))
+    t2 = power(E, half * checked(square(Z + H) / square(sz)))
     return checked(qg * (t1 + t2))
 
 
@@ -154,15 +162,76 @@ def text(x, digits):
     return "0" if x == 0 else "%.*G" % (digits, x)
 
 
+def grid_distance(k):
+    """The k-th distance of the grid, as the runs reach it."""
+    for n, X in enumerate(grid(20), 1):
+        if n == k:
+            return X
+    raise ValueError(k)
+
+
+def distance(text):
+    """A distance as the tests write it: a literal, GridDistance(k) or xk
+    (the k-th grid distance), or std::nextafter(from, towards)."""
+    if m := re.fullmatch(r"(?:x|GridDistance\()(\d+)\)?", text):
+        return grid_distance(int(m[1]))
+    if m := re.fullmatch(r"std::nextafter\(([\d.]+), ([\d.]+)\)", text):
+        return math.nextafter(float(m[1]), float(m[2]))
+    return float(text)
+
+
+NUMBER = r"([-+\d.e]+)"
+DISTANCE = r"(std::nextafter\([^)]*\)|GridDistance\(\d+\)|x?[\d.]+)"
+
+# The tables that cite this model, in the test files beside it: the shape of
+# a row, how many of its last fields are cited values, and the values the
+# model derives from the row's other fields.
+CITING_TABLES = [
+    ("urban_spread_test.cpp", rf"\{{([A-F]), {DISTANCE}, {NUMBER}, {NUMBER}\}}", 2,
+     lambda cls, X: spread("urban", cls, distance(X))),
+    ("rural_spread_test.cpp", rf"\{{([A-F]), {DISTANCE}, {NUMBER}\}}", 1,
+     lambda cls, X: [sigma_z(cls, distance(X))]),
+    # Golden values: a 50 m stack, 5 m/s.
+    ("concentration_test.cpp",
+     rf"\{{k(Urban|Rural), ([A-F]), {DISTANCE}, (\d+), {NUMBER}, {NUMBER}\}}", 1,
+     lambda area, cls, X, Y, Q: [concentration(
+         float(Q), 5, 50, *spread(area.lower(), cls, distance(X)), int(Y))]),
+    # Squares: the written value of a point given its spread.
+    ("concentration_test.cpp",
+     rf'\{{"[^"]*", {NUMBER}, {NUMBER}, {NUMBER}, (\d+), {NUMBER}, {NUMBER}, "(\d+)"\}}', 1,
+     lambda Q, u, H, Y, sy, sz: [text(reported(concentration(
+         float(Q), float(u), float(H), float(sy), float(sz), int(Y))), 7)]),
+]
+
+
+def same(value, written):
+    return value == (written if isinstance(value, str) else float(written))
+
+
+def cited():
+    """Prints every cited row with the model's values; 1 when one differs."""
+    differing = 0
+    for file, shape, count, derive in CITING_TABLES:
+        rows = re.findall(shape, (Path(__file__).parent / file).read_text(encoding="utf-8"))
+        if not rows:
+            print(f"{file}: no row of the shape {shape}")
+            differing += 1
+        for fields in rows:
+            inputs, written = fields[:-count], fields[-count:]
+            values = derive(*inputs)
+            line = f"{file}: {', '.join(inputs)} -> {', '.join(repr(v) for v in values)}"
+            if not all(map(same, values, written)):
+                line += f"   DIFFERS: the test has {', '.join(written)}"
+                differing += 1
+            print(line)
+    print(f"{differing} rows differ" if differing else "every cited value matches")
+    return 1 if differing else 0
+
+
 def main(what):
-    if what == "sigmaz":
-        # A distance well inside each band (a whole km for the open bands).
-        inside = {None: None}
-        for k, lower, upper, a, b, fixed in SIGMA_Z:
-            lo, hi = lower or 0, upper or (lower + 10 if lower else 1)
-            X = float("%.3g" % ((lo + hi) / 2))
-            print("{%s, %r, %r}," % (k, X, sigma_z(k, X)))
-    elif what == "overflow":
+    if what == "cited":
+        return cited()
+    if what == "overflow":
         for args in [(20, 1e-30, 50, 1e40, "D", "urban"), (20, 1, 1000, 1e40, "A", "urban"),
                      (20, 1, 1000, 1e40, "A", "rural"), (20, 5, 1e200, 1, "D", "urban")]:
             lines, fault = run(*args)
@@ -180,15 +249,7 @@ def main(what):
                 even, away = run(0.1, 5, 50, Q, "D", "urban"), run(0.1, 5, 50, Q, "D", "urban", True)
                 print("Q", "%.*g" % (digits, Q), "even:", even[0][0], "away:", away[0][0])
                 break
-    elif what == "check":
-        for cls in "ACDE":
-            for X in (0.1, 1, 20):
-                print("urban", cls, X, repr(spread("urban", cls, X)))
-        for cls in CLASSES:
-            print("rural sigmaY", cls, [repr(sigma_y(cls, X)) for X in (0.1, 1, 10, 20)])
-        x = list(grid(20))
-        print("grid", repr(x[2]), repr(x[9]), repr(x[19]), repr(x[30]), repr(x[198]), len(x))
 
 
 if __name__ == "__main__":
-    main(sys.argv[1] if len(sys.argv) > 1 else "check")
+    sys.exit(main(sys.argv[1] if len(sys.argv) > 1 else "cited"))

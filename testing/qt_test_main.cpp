@@ -1,21 +1,13 @@
-#include <cstring>
-#include <string>
-
+// The one main of the Qt test programs: the offscreen platform unless another
+// is named, the application, then every test.
 #include <gtest/gtest.h>
 #include <QApplication>
 
-#include "app/startup.h"
-#include "tests/ui/window_test.h"
-
 namespace {
-
-// --scale=R: the display scale the windows are to be drawn at (set by
-// QT_SCALE_FACTOR, or on Windows by the display's DPI); 1 when not given.
-double expectedScale = 1;
 
 QtMessageHandler qtDefaultHandler = nullptr;
 
-// The offscreen platform's notes on raising and sizing would drown a thousand runs.
+// The offscreen platform's notes on raising and sizing would drown the tests' own output.
 void QuietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, const QString& text) {
   if (!text.startsWith(QLatin1String("This plugin does not support"))) {
     qtDefaultHandler(type, context, text);
@@ -24,18 +16,12 @@ void QuietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, cons
 
 }  // namespace
 
-double ui_testing::ExpectedScale() { return expectedScale; }
-
 int main(int argc, char* argv[]) {
-  for (int i = 1; i < argc; ++i) {
-    if (std::strncmp(argv[i], "--scale=", 8) == 0) expectedScale = std::stod(argv[i] + 8);
-  }
 #ifndef _WIN32  // on Windows the Windows platform, the one students see
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
 #endif
   qtDefaultHandler = qInstallMessageHandler(QuietOffscreenNotes);
   ::testing::InitGoogleTest(&argc, argv);
   QApplication application(argc, argv);
-  app::SetUpApplication();
   return RUN_ALL_TESTS();
 }
