@@ -10,8 +10,8 @@ declare -A group=(
   [build]="build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
            libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 locales xvfb xauth
            dpkg-dev file"
-  [test]="clang libclang-rt-14-dev clang-format-14 git desktop-file-utils appstream x11-utils
-          xdotool lintian python3-debian man-db"
+  [test]="clang libclang-rt-14-dev clang-format-14 git python3 desktop-file-utils appstream
+          x11-utils xdotool lintian python3-debian man-db"
   [windows]="g++-mingw-w64-x86-64-posix googletest wine wine64 xdotool"
   [windows-qt]="g++-mingw-w64-x86-64-posix dpkg-dev ninja-build perl qt6-base-dev-tools"
   [windows-package]="nsis zip unzip xdotool python3"
@@ -20,7 +20,8 @@ declare -A group=(
 # build: dpkg-shlibdeps (dpkg-dev) finds the Debian package's library
 #   dependencies, and CPack reads the binaries' type with file first.
 # test: the fuzzing compiler and its runtime; the code formatter whose style
-#   CI keeps, and git, which lists the tree's files; the validators of the menu entry and metainfo, and xdotool and
+#   CI keeps, and git, which lists the tree's files; Python, for the
+#   plume model the core's tests are held to; the validators of the menu entry and metainfo, and xdotool and
 #   xprop to see the installed program's window; the package check's Debian
 #   policy: lintian, the copyright and changelog reader, man.
 # windows: the core and the program built for Windows (mingw-w64, GoogleTest's

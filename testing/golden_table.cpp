@@ -2,7 +2,9 @@
 
 #include <charconv>
 #include <cstdint>
+#include <cstdio>
 #include <iterator>
+#include <ranges>
 #include <variant>
 
 #include "calc/calculation_run.h"
@@ -25,12 +27,9 @@ static_assert(std::size(kClassNames) == std::size(calc::kAllClasses));
 
 std::vector<std::string_view> SplitTabs(std::string_view line) {
   std::vector<std::string_view> fields;
-  for (std::size_t start = 0;;) {
-    const std::size_t tab = line.find('\t', start);
-    fields.push_back(line.substr(start, tab == std::string_view::npos ? tab : tab - start));
-    if (tab == std::string_view::npos) return fields;
-    start = tab + 1;
-  }
+  for (const auto field : std::views::split(line, '\t'))
+    fields.emplace_back(field.begin(), field.end());
+  return fields;
 }
 
 std::optional<std::string> Unescape(std::string_view field) {
@@ -78,10 +77,8 @@ std::string Fnv1a64(std::string_view bytes) {
     hash ^= static_cast<unsigned char>(c);
     hash *= 0x100000001b3;
   }
-  std::string text(16, '0');
-  for (auto digit = text.rbegin(); digit != text.rend(); ++digit, hash >>= 4) {
-    *digit = "0123456789abcdef"[hash & 0xf];
-  }
+  char text[17];
+  std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
   return text;
 }
 
@@ -102,7 +99,10 @@ std::vector<GoldenRun> ParseGoldenRuns(std::string_view table, std::string& erro
       return std::vector<GoldenRun>{};
     };
     const std::vector<std::string_view> f = SplitTabs(line);
-    if (f.size() != 7 && f.size() != 11) return fail("7 or 11 columns expected");
+    const std::size_t cls = f.size() > 6 && f[5].size() == 1 ? kClassNames.find(f[5]) : f.size();
+    if ((f.size() != 7 && f.size() != 11) || cls >= std::size(kClassNames) ||
+        (f[6] != "urban" && f[6] != "rural"))
+      return fail("7 or 11 columns expected, the class A to F, the area urban or rural");
     GoldenRun run;
     run.inputs.label = std::string(f[0]);
     std::string* const texts[] = {&run.inputs.texts.distance, &run.inputs.texts.windSpeed,
@@ -112,10 +112,7 @@ std::vector<GoldenRun> ParseGoldenRuns(std::string_view table, std::string& erro
       if (!text) return fail("bad escape");
       *texts[i] = *text;
     }
-    const std::size_t cls = kClassNames.find(f[5]);
-    if (f[5].size() != 1 || cls == std::string_view::npos) return fail("class A to F expected");
     run.inputs.cls = calc::kAllClasses[cls];
-    if (f[6] != "urban" && f[6] != "rural") return fail("area urban or rural expected");
     run.inputs.area = f[6] == "urban" ? calc::AreaType::Urban : calc::AreaType::Rural;
     if (f.size() == 11) {
       GoldenResult r;

@@ -1,8 +1,6 @@
 // In every build (optimised or not, g++ or clang, FMA or not, mingw-w64).
 #include <gtest/gtest.h>
 
-#include <iostream>
-
 #include "calc/results_file.h"
 #include "testing/golden_table.h"
 #include "testing/temp_dir.h"
@@ -29,7 +27,6 @@ TEST(GoldenRuns, EveryRunWritesItsRecordedBytes) {
     EXPECT_EQ(actual.fileHash, run.recorded->fileHash);
     EXPECT_EQ(actual.listHash, run.recorded->listHash);
   }
-  std::cout << runs.size() << " golden runs\n";
 }
 
 }  // namespace

@@ -36,19 +36,5 @@ TEST(InputCheck, RefusesTheFirstBadFieldByName) {
   }
 }
 
-// Each box feeds its own quantity, read once, with the two selections as given.
-TEST(InputCheck, AcceptedTextsBecomeTheRunsInputs) {
-  const CheckedInputs checked =
-      CheckInputs({" 1 2", "2,5", "4.5e1", "&H10"}, StabilityClass::E, AreaType::Rural);
-  ASSERT_TRUE(std::holds_alternative<PlumeInputs>(checked));
-  const PlumeInputs& in = std::get<PlumeInputs>(checked);
-  EXPECT_EQ(in.maxDistance, 12);
-  EXPECT_EQ(in.windSpeed, 2);
-  EXPECT_EQ(in.stackHeight, 45);
-  EXPECT_EQ(in.emissionRate, 16);
-  EXPECT_EQ(in.stabilityClass, StabilityClass::E);
-  EXPECT_EQ(in.areaType, AreaType::Rural);
-}
-
 }  // namespace
 }  // namespace calc

@@ -17,7 +17,6 @@ namespace {
 // Rounded once from the exact binary value, halfway cases included; zero of either sign is "0".
 TEST(ResultsFormat, NumberAgreesWithPrintf) {
   EXPECT_EQ(FormatNumber(-0.0, 7), "0");
-  EXPECT_EQ(FormatNumber(5999.9999999999945, 15), "5999.99999999999");
   ASSERT_NE(std::setlocale(LC_ALL, "C"), nullptr);
   std::mt19937_64 random(20240611);
   std::uniform_real_distribution<double> mantissa(-10, 10);
@@ -31,22 +30,6 @@ TEST(ResultsFormat, NumberAgreesWithPrintf) {
     if (value == 0) continue;
     std::snprintf(expected.data(), expected.size(), "%.*G", n, value);
     ASSERT_EQ(FormatNumber(value, n), expected.data()) << value << " at " << n << " digits";
-  }
-}
-
-TEST(ResultsFormat, FileLineAndListRow) {
-  // clang-format off
-  const struct { ResultRow row; const char* fileLine; const char* listRow; } cases[] = {
-      {{5999.9999999999945, 400, 0.37f}, "5999.99999999999,400,0.37\r\n", " 5999.99999999999\t 400\t0,37"},
-      {{19900, 300, 12345678.0f}, "19900,300,1.234568E+07\r\n", " 19900\t 300\t1,234568E+07"},
-  };
-  // clang-format on
-  for (const auto& c : cases) {
-    const FormattedRow text(c.row);
-    EXPECT_EQ(text.fileLine(), c.fileLine);
-    std::string list = "before\n";
-    text.appendListRow(list, ",");
-    EXPECT_EQ(list, "before\n" + std::string(c.listRow) + "\n");
   }
 }
 

@@ -173,11 +173,6 @@ class CaptionTest : public WindowTest, public ::testing::WithParamInterface<cons
 
 TEST_P(CaptionTest, EveryCaptionIsDrawnWholeUpAndPressedInAFaceHoldingItsLetters) {
   openEveryWindow();
-  const auto* style = qobject_cast<const QProxyStyle*>(QApplication::style());
-  ASSERT_NE(style, nullptr);
-  std::cout << "[ NOTE     ] " << style->baseStyle()->name().toStdString() << " at "
-            << mainWindow().devicePixelRatioF() << "\n";
-
   int captions = 0;
   for (QWidget* window : QApplication::topLevelWidgets()) {
     const QString name = window->objectName();
