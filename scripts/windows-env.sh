@@ -10,6 +10,9 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 # Unix files in the locale's character set, and without UTF-8 cannot write
 # ğ, ı or ş).
 #
+# A program that crashes ends at once, as a test that fails, instead of
+# waiting in Wine's debugger.
+#
 # It draws as a real Windows does: Wine has neither Arial nor Microsoft Sans
 # Serif, so both are drawn by Liberation Sans, Arial's metric twin; Wine's
 # theme is on, as on every Windows 10 and 11 (without it Qt's Windows style
@@ -22,7 +25,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 # still wait.
 use_wine_prefix() {
   export WINEPREFIX=$1 LC_ALL=C.UTF-8 WINEDEBUG=-all
-  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe,winedbg.exe=d"
   [[ -f $WINEPREFIX/ready ]] && return 0
   local dpi theme=1
   dpi=$(printf %08x "${2:-96}")
