@@ -33,7 +33,7 @@ TEST(PicturesTest, TheFolderHoldsEveryListedFileAndNoOther) {
   }
 }
 
-// A copy is drawn anew, not the small picture's pixels repeated (the white table differs in 2 %).
+// Each screen's density shows the copy drawn for it, at the picture's own size.
 TEST(PicturesTest, EveryDensityGetsItsCopyInItsOwnPixels) {
   // The copy each screen shows, for pictures whose largest copy is at 2 and at 3: the smallest
   // with a pixel or more to the device pixel, else the largest.
@@ -44,7 +44,6 @@ TEST(PicturesTest, EveryDensityGetsItsCopyInItsOwnPixels) {
   // clang-format on
   for (const Picture& p : kPictures) {
     ASSERT_TRUE(p.largestScale == 2 || p.largestScale == 3) << p.name << ": a column for it";
-    const QImage one(ResourcePath(p, 1));
     for (const auto& c : cases) {
       SCOPED_TRACE(ResourcePath(p, 1).toStdString() + " at " + std::to_string(c.ratio));
       const QPixmap shown = LoadPicture(ResourcePath(p, 1), c.ratio);
@@ -56,14 +55,6 @@ TEST(PicturesTest, EveryDensityGetsItsCopyInItsOwnPixels) {
       const QImage copy = Rgb(QImage(ResourcePath(p, scale)));
       EXPECT_EQ(Rgb(shown.toImage()),
                 Rgb(copy.scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
-      if (c.ratio != scale || c.ratio == 1) continue;
-      const QImage repeated =
-          Rgb(one.scaled(copy.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation));
-      long differing = 0;
-      for (int y = 0; y < copy.height(); ++y)
-        for (int x = 0; x < copy.width(); ++x)
-          differing += copy.pixel(x, y) != repeated.pixel(x, y);
-      EXPECT_GT(double(differing) / (copy.width() * copy.height()), 0.01);
     }
   }
 }

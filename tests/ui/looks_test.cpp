@@ -140,29 +140,32 @@ TEST_F(WindowLooksTest, EveryWindowAndControlHasItsCaptionPlaceFontAndColour) {
   }
 }
 
-// An option group is one stop, on its selected button.
+// Each window as it opens, from its first focus round to it; an option group is one stop.
 TEST_F(WindowLooksTest, TabGoesRoundEachWindowInTabIndexOrderFromWhereTheFocusStarts) {
-  // clang-format off
-  const std::pair<const char*, QStringList> rounds[] = {
-      {"Form1", {"Mesafe", "hesap", "bitir", "tablo", "atma", "Rzg", "Bc", "Em", "kent", "KAYNAK"}},
-      {"Form3", {"List1", "kapat"}}, {"Form2", {"kapat"}},
-      {"Form5", {"Command1", "Command2", "Command3", "Command4"}},
-      {"Form6", {"Command1"}}, {"Form7", {"Command1"}}, {"Form4", {"Command1"}},
-  };
-  // clang-format on
-  openEveryWindow();
-  for (const auto& [name, order] : rounds) {
+  const auto expectRound = [](const char* name, const QStringList& order) {
     SCOPED_TRACE(name);
-    QWidget* window = TopLevel(name);
-    window->show();  // the main window, which KAYNAKLAR hid
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(TopLevel(name)));
     QStringList visited;  // ends early, and fails, when no control has the focus
     while (visited.size() <= order.size() && QApplication::focusWidget() != nullptr) {
       visited << QApplication::focusWidget()->objectName();
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
     EXPECT_EQ(visited, order + QStringList{order.front()});
+  };
+  expectRound("Form1",
+              {"Mesafe", "hesap", "bitir", "tablo", "atma", "Rzg", "Bc", "Em", "kent", "KAYNAK"});
+  type({"1", "5", "50", "1"});
+  pressHesapla({kCompleted});
+  expectRound("Form3", {"List1", "kapat"});
+  click("tablo");
+  expectRound("Form2", {"kapat"});
+  click("KAYNAK");
+  expectRound("Form5", {"Command1", "Command2", "Command3", "Command4"});
+  const std::pair<const char*, const char*> tables[] = {
+      {"Command1", "Form6"}, {"Command2", "Form7"}, {"Command3", "Form4"}};
+  for (const auto& [opener, table] : tables) {
+    Find<QPushButton>(TopLevel("Form5"), opener)->click();
+    expectRound(table, {"Command1"});
   }
 }
 
