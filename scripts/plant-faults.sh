@@ -59,7 +59,10 @@ failed_tests() {
     awk 'NR <= 3 { printf "%s%s", (NR > 1 ? " " : ""), $0 } END { if (NR > 3) printf " and %d more", NR - 3 }'
 }
 
-cmake -S "$src" -B "$build" --preset test -DYELDUMAN_BUILD_BENCH=OFF >/dev/null
+# A fault is judged by the tests, not the compiler: one that leaves a
+# variable unused must still build, so warnings stay warnings here.
+cmake -S "$src" -B "$build" --preset test -DYELDUMAN_BUILD_BENCH=OFF \
+  -DCMAKE_COMPILE_WARNING_AS_ERROR=OFF >/dev/null
 echo "Building the unchanged copy in $build ..."
 build || { cat "$log/build"; exit 1; }
 suite || { echo "The suite fails without any fault:"; cat "$log/ctest"; exit 1; }
