@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <iterator>
-#include <ranges>
 #include <variant>
 
 #include "calc/calculation_run.h"
@@ -27,8 +26,10 @@ static_assert(std::size(kClassNames) == std::size(calc::kAllClasses));
 
 std::vector<std::string_view> SplitTabs(std::string_view line) {
   std::vector<std::string_view> fields;
-  for (const auto field : std::views::split(line, '\t'))
-    fields.emplace_back(field.begin(), field.end());
+  std::size_t start = 0;
+  for (std::size_t tab; (tab = line.find('\t', start)) != std::string_view::npos; start = tab + 1)
+    fields.push_back(line.substr(start, tab - start));
+  fields.push_back(line.substr(start));
   return fields;
 }
 
