@@ -57,7 +57,8 @@ use_windows_qt() {
 }
 
 # A virtual X display of its own, large enough for the largest window at
-# 200 %, DISPLAY exported; stopped when the script exits.
+# 200 %, DISPLAY exported. The caller's exit trap stops it (stop_display):
+# a trap set here would replace the caller's own clean-up.
 start_display() {
   local out tries=0
   out=$(mktemp "${TMPDIR:-/tmp}/yelduman-display.XXXXXX")
@@ -69,7 +70,6 @@ start_display() {
   done
   export DISPLAY=:$(head -1 "$out")
   rm -f "$out"
-  trap stop_display EXIT
 }
 
 stop_display() {

@@ -60,8 +60,8 @@ start_throwaway_wine() {
   wine_root=$(mktemp -d "${TMPDIR:-/tmp}/yelduman-wine.XXXXXX")
   export HOME=$wine_root/home
   mkdir -p "$HOME"
-  start_display
   trap stop_throwaway_wine EXIT
+  start_display
   use_wine_prefix "$wine_root/prefix"
 }
 

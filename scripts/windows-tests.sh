@@ -18,6 +18,7 @@ start=$SECONDS
 use_windows_qt
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j"$(nproc)"
+trap stop_display EXIT
 start_display
 ctest --preset windows -j"$(nproc)"
 # Each test that cannot run under Windows, with the reason it gives.
