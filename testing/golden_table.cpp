@@ -100,10 +100,10 @@ std::vector<GoldenRun> ParseGoldenRuns(std::string_view table, std::string& erro
       return std::vector<GoldenRun>{};
     };
     const std::vector<std::string_view> f = SplitTabs(line);
-    const std::size_t cls = f.size() > 6 && f[5].size() == 1 ? kClassNames.find(f[5]) : f.size();
-    if ((f.size() != 7 && f.size() != 11) || cls >= std::size(kClassNames) ||
-        (f[6] != "urban" && f[6] != "rural"))
-      return fail("7 or 11 columns expected, the class A to F, the area urban or rural");
+    if (f.size() != 7 && f.size() != 11) return fail("7 or 11 columns expected");
+    const std::size_t cls = f[5].size() == 1 ? kClassNames.find(f[5]) : std::string_view::npos;
+    if (cls == std::string_view::npos) return fail("class A to F expected");
+    if (f[6] != "urban" && f[6] != "rural") return fail("area urban or rural expected");
     GoldenRun run;
     run.inputs.label = std::string(f[0]);
     std::string* const texts[] = {&run.inputs.texts.distance, &run.inputs.texts.windSpeed,
