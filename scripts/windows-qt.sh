@@ -82,6 +82,8 @@ prefix=${prefix//[:~+]/_}
 
 if [[ -f $prefix/.finished ]]; then
   echo "Windows Qt $version: cached" >&2
+  # A cache finished before the prefix was recorded in it gains the record,
+  # without which the build would name this machine's cache folder.
   echo "$install_prefix" >"$prefix/install-prefix"
   echo "$prefix"
   exit 0
